@@ -1,0 +1,42 @@
+# Set up and run Coinwright on a Debian 12 machine.
+#   make run    install what is missing, build, start the program
+#   make test   install what is missing, build, run every test
+#   make bench  build and run the benchmarks (prints figures)
+
+BUILD    ?= build
+JOBS     ?= $(shell nproc)
+PACKAGES := build-essential cmake pkg-config libsqlcipher-dev libgtest-dev
+SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+CLI      := $(BUILD)/src/cli/coinwright-cli
+
+.PHONY: deps configure build test run bench clean
+
+# Installs only the packages that are not installed yet, so a second run does nothing.
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get -o DPkg::Lock::Timeout=300 update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Until the desktop program exists, run shows the demonstration household through the CLI.
+run: build
+	$(CLI) --demo init
+	$(CLI) --demo report net-property --before $$(date -d 'next month' +%Y-%m)
+	$(CLI) --demo report income-expense --period month --from $$(date +%Y)-01-01 --to $$(date +%Y-%m-%d)
+
+bench: build
+	$(BUILD)/bench/cw_bench
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,96 @@
+#include "core/schema_version.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "base/gbk_text.h"
+#include "base/prompter.h"
+#include "calendar/calendar.h"
+#include "store/database.h"
+#include "store/row_reader.h"
+
+#ifndef COINWRIGHT_VERSION_MAJOR
+#error "the build passes the program version"
+#endif
+
+namespace cw {
+namespace {
+
+constexpr double kTolerance = 1e-7;
+constexpr int kUntouchedSampleNewest = 200809009;
+constexpr int kSampleMonth = 200809;
+
+}  // namespace
+
+double ProgramVersion() {
+  return COINWRIGHT_VERSION_MAJOR + COINWRIGHT_VERSION_MINOR / 10.0 + COINWRIGHT_VERSION_PATCH / 100.0;
+}
+
+int EncodeVersion(double version) {
+  int major = static_cast<int>(version + kTolerance);
+  int hundredths = static_cast<int>(version * 100 + kTolerance) % 100;
+  return major * 65536 + hundredths;
+}
+
+double DecodeVersion(int ver_db) { return (ver_db >> 16) + (ver_db & 0xFFFF) / 100.0; }
+
+int CheckAndUpgrade(double program_version, int today) {
+  CDBPack rows;
+  rows.Open(Database::LoadStatement(383));
+  if (rows.IsEnd()) return 1;
+  double stored = DecodeVersion(rows.GetLong("Ver_DB"));
+  rows.Close();
+  if (stored - kTolerance > program_version) {
+    CurrentPrompter().Inform(
+        StrFormat("数据库“%s”的版本(%.2f)高于本程序的版本(%.2f)，无法使用。\n\n请升级本程序后再打开该数据库。",
+                  Database::CurrentDatabaseFile().c_str(), stored, program_version),
+        "提示", PromptStyle::Error);
+    return 0;
+  }
+  if (program_version > stored + kTolerance) {
+    // The conversions of older layouts belong here, in version order.
+    Database::Execute(Database::LoadStatement(398), {EncodeVersion(program_version)}, true);
+  }
+  if (Database::CurrentDatabase() == Database::kDemoData) MoveDemonstrationForward(today);
+  return 1;
+}
+
+bool MoveDemonstrationForward(int today) {
+  struct Moved {
+    int number;
+    int date;
+  };
+  std::vector<Moved> vouchers;
+  {
+    CDBPack rows;
+    rows.Open(Database::LoadStatement(759));
+    if (rows.IsEnd() || rows.GetLong("Voucher_No") != kUntouchedSampleNewest) return true;
+    for (; !rows.IsEnd(); rows.MoveNext()) {
+      vouchers.push_back({rows.GetLong("Voucher_No"), static_cast<int>(rows.GetDate("Input_Time"))});
+    }
+  }
+  Ymd now = DateOfSerialDay(today);
+  int yyyymm = now.year * 100 + now.month;
+  // Month distance from September 2008: the yyyymm difference less 88 per year.
+  int distance = (yyyymm - kSampleMonth) - 88 * (now.year - kSampleMonth / 100);
+  if (distance <= 0) return true;
+
+  // Newest first: every voucher moves to a number above all that have not moved yet.
+  Transaction tx;
+  for (const Moved& v : vouchers) {
+    int old_month = v.number / 1000;
+    int new_month = MonthAdd(old_month / 100, old_month % 100, distance);
+    int day = std::min(DateOfSerialDay(v.date).day, MonthLength(new_month));
+    int number = v.number % 1000 + new_month * 1000;
+    std::string date = IsoDate(SerialDay(new_month / 100, new_month % 100, day));
+    if (!Database::Execute(Database::LoadStatement(760), {number, date, v.number}) ||
+        !Database::Execute(Database::LoadStatement(761), {number, v.number})) {
+      tx.Fail();
+      return false;
+    }
+  }
+  return tx.ok() && tx.Commit();
+}
+
+}  // namespace cw

@@ -1,0 +1,329 @@
+#include "store/database.h"
+
+#include <sqlite3.h>
+
+#include <atomic>
+#include <cstdio>
+#include <unordered_map>
+#include <vector>
+
+#include "base/gbk_text.h"
+#include "base/prompter.h"
+#include "store/catalogue.h"
+#include "store/connection.h"
+#include "store/database_password.h"
+
+namespace cw {
+namespace {
+
+constexpr char kSlot[] = "{{SLOT}}";
+
+// Process-wide connection state; guarded by the connection lock.
+struct ConnectionState {
+  sqlite3* db = nullptr;
+  int current = Database::kNone;
+  std::atomic<int> generation{0};
+  std::string file;
+  std::string home = ".";
+  // Prepared statements by text; a statement in use is taken out of the pool.
+  std::unordered_multimap<std::string, sqlite3_stmt*> pool;
+  // Transaction nesting and the failure mark of the outermost one.
+  int depth = 0;
+  bool failed = false;
+};
+
+ConnectionState& State() {
+  static ConnectionState state;
+  return state;
+}
+
+std::recursive_mutex& LockRef() {
+  static std::recursive_mutex lock;
+  return lock;
+}
+
+const char* FileName(int which) {
+  switch (which) {
+    case Database::kUserData: return "CW.db";
+    case Database::kDemoData: return "CWSample.db";
+    default: return nullptr;
+  }
+}
+
+void FinalizePool(ConnectionState& s) {
+  for (auto& [sql, stmt] : s.pool) sqlite3_finalize(stmt);
+  s.pool.clear();
+}
+
+// Runs a fixed statement of the store itself (no parameters, rows ignored).
+bool RunPlain(sqlite3* db, const char* sql) {
+  return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+bool BindAll(sqlite3_stmt* stmt, const SqlParams& params) {
+  for (std::size_t i = 0; i < params.size(); ++i) {
+    int index = static_cast<int>(i) + 1;
+    int rc = std::visit(
+        [&](const auto& v) -> int {
+          using T = std::decay_t<decltype(v)>;
+          if constexpr (std::is_same_v<T, std::nullptr_t>) return sqlite3_bind_null(stmt, index);
+          else if constexpr (std::is_same_v<T, std::int64_t>) return sqlite3_bind_int64(stmt, index, v);
+          else if constexpr (std::is_same_v<T, double>) return sqlite3_bind_double(stmt, index, v);
+          else return sqlite3_bind_text(stmt, index, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+        },
+        params[i]);
+    if (rc != SQLITE_OK) return false;
+  }
+  return true;
+}
+
+// Opens `path` as the shared connection with the program's key and checks that
+// the key fits and that the encrypting engine is the one linked in.
+bool OpenFile(ConnectionState& s, const std::string& path, std::string* error) {
+  sqlite3* db = nullptr;
+  int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
+                           nullptr);
+  if (rc == SQLITE_OK) {
+    std::string password = internal::DatabasePassword();
+    rc = sqlite3_key(db, password.data(), static_cast<int>(password.size()));
+  }
+  if (rc == SQLITE_OK) {
+    // A wrong key opens fine and fails at the first read of the file.
+    rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+  }
+  if (rc == SQLITE_OK) {
+    sqlite3_stmt* stmt = nullptr;
+    bool cipher = sqlite3_prepare_v2(db, "PRAGMA cipher_version", -1, &stmt, nullptr) == SQLITE_OK &&
+                  sqlite3_step(stmt) == SQLITE_ROW;
+    sqlite3_finalize(stmt);
+    if (!cipher) {
+      *error = "数据库引擎不支持加密";
+      sqlite3_close_v2(db);
+      return false;
+    }
+  }
+  if (rc != SQLITE_OK) {
+    *error = db ? sqlite3_errmsg(db) : "out of memory";
+    sqlite3_close_v2(db);
+    return false;
+  }
+  // A write-ahead log keeps every transaction whole across a crash while a
+  // booking costs one sequential write; 64 MB of page cache holds a long ledger.
+  RunPlain(db, "PRAGMA journal_mode=WAL");
+  RunPlain(db, "PRAGMA synchronous=NORMAL");
+  RunPlain(db, "PRAGMA cache_size=-65536");
+  RunPlain(db, "PRAGMA temp_store=MEMORY");
+  RunPlain(db, "PRAGMA foreign_keys=OFF");
+  sqlite3_busy_timeout(db, 5000);
+  s.db = db;
+  ++s.generation;
+  return true;
+}
+
+}  // namespace
+
+// ---- connection -------------------------------------------------------------
+
+void Database::SetDataHome(const std::string& folder) {
+  std::lock_guard guard(LockRef());
+  State().home = folder;
+}
+
+const std::string& Database::DataHome() { return State().home; }
+
+std::string Database::FilePath(int which) {
+  const char* name = FileName(which);
+  return name ? State().home + "/" + name : std::string();
+}
+
+int Database::OpenDatabase(int which) {
+  std::lock_guard guard(LockRef());
+  ConnectionState& s = State();
+  if (s.db) {
+    if (which == s.current || which == kNone) return 1;
+    CloseDatabase();
+  }
+  if (which != kNone) s.current = which;
+  const char* name = FileName(s.current);
+  if (!name) return 0;
+  s.file = name;
+  std::string error;
+  if (!OpenFile(s, FilePath(s.current), &error)) {
+    CurrentPrompter().Inform(StrFormat("连接数据库失败！\n\n错误信息:%s。", error.c_str()), "提示",
+                             PromptStyle::Error);
+    return 0;
+  }
+  return 1;
+}
+
+bool Database::CreateDataFile(int which, const std::function<bool()>& fill) {
+  std::lock_guard guard(LockRef());
+  ConnectionState& s = State();
+  const std::string path = FilePath(which);
+  if (path.empty()) return false;
+  const std::string building = path + ".new";
+  CloseDatabase();
+  for (const char* suffix : {"", "-wal", "-shm"}) std::remove((building + suffix).c_str());
+  std::string error;
+  if (!OpenFile(s, building, &error)) {
+    CurrentPrompter().Inform(StrFormat("连接数据库失败！\n\n错误信息:%s。", error.c_str()), "提示",
+                             PromptStyle::Error);
+    return false;
+  }
+  bool ok = fill();
+  CloseDatabase();
+  ok = ok && std::rename(building.c_str(), path.c_str()) == 0;
+  if (!ok) std::remove(building.c_str());
+  return ok;
+}
+
+void Database::CloseDatabase() {
+  std::lock_guard guard(LockRef());
+  ConnectionState& s = State();
+  if (!s.db) return;
+  FinalizePool(s);
+  sqlite3_close_v2(s.db);
+  s.db = nullptr;
+}
+
+int Database::CurrentDatabase() { return State().current; }
+std::string Database::CurrentDatabaseFile() {
+  std::lock_guard guard(LockRef());
+  return State().file;
+}
+bool Database::IsOpen() { return State().db != nullptr; }
+int Database::OpenGeneration() { return State().generation.load(); }
+sqlite3* Database::Handle() { return State().db; }
+std::recursive_mutex& Database::Lock() { return LockRef(); }
+
+int Database::Changes() {
+  std::lock_guard guard(LockRef());
+  return State().db ? sqlite3_changes(State().db) : 0;
+}
+
+// ---- statements -------------------------------------------------------------
+
+std::string Database::LoadStatement(int id) { return internal::CatalogueEntry(id); }
+
+std::string Database::LoadStatement(int id, const std::string& fragment) {
+  std::string sql = internal::CatalogueEntry(id);
+  std::size_t at = sql.find(kSlot);
+  if (at != std::string::npos) sql.replace(at, sizeof kSlot - 1, fragment);
+  return sql;
+}
+
+int Database::Execute(const std::string& sql, const SqlParams& params, bool silent) {
+  std::lock_guard guard(LockRef());
+  std::string error;
+  sqlite3_stmt* stmt = internal::AcquireStatement(sql, params, &error);
+  if (!stmt) {
+    internal::ReportFailure(error, silent);
+    return 0;
+  }
+  int rc;
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+  }
+  if (rc != SQLITE_DONE) error = sqlite3_errmsg(State().db);
+  internal::ReleaseStatement(stmt);
+  if (rc != SQLITE_DONE) {
+    internal::ReportFailure(error, silent);
+    return 0;
+  }
+  return 1;
+}
+
+int Database::SetAllowEmpty(const std::string& table, const std::string& column) {
+  std::lock_guard guard(LockRef());
+  if (!State().db) return 0;
+  return sqlite3_table_column_metadata(State().db, nullptr, table.c_str(), column.c_str(), nullptr, nullptr,
+                                       nullptr, nullptr, nullptr) == SQLITE_OK
+             ? 1
+             : 0;
+}
+
+namespace internal {
+
+sqlite3_stmt* AcquireStatement(const std::string& sql, const SqlParams& params, std::string* error) {
+  ConnectionState& s = State();
+  if (!s.db) {
+    *error = "数据库未打开";
+    return nullptr;
+  }
+  sqlite3_stmt* stmt = nullptr;
+  auto it = s.pool.find(sql);
+  if (it != s.pool.end()) {
+    stmt = it->second;
+    s.pool.erase(it);
+  } else if (sqlite3_prepare_v2(s.db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK) {
+    *error = sqlite3_errmsg(s.db);
+    sqlite3_finalize(stmt);
+    return nullptr;
+  }
+  if (!BindAll(stmt, params)) {
+    *error = sqlite3_errmsg(s.db);
+    ReleaseStatement(stmt);
+    return nullptr;
+  }
+  return stmt;
+}
+
+void ReleaseStatement(sqlite3_stmt* stmt) {
+  if (!stmt) return;
+  std::lock_guard guard(LockRef());
+  ConnectionState& s = State();
+  sqlite3_reset(stmt);
+  sqlite3_clear_bindings(stmt);
+  // Statements of a closed connection were finalized with it; only live ones return.
+  if (s.db && sqlite3_db_handle(stmt) == s.db) {
+    s.pool.emplace(sqlite3_sql(stmt), stmt);
+  } else {
+    sqlite3_finalize(stmt);
+  }
+}
+
+void ReportFailure(const std::string& error, bool silent) {
+  if (State().depth > 0) State().failed = true;
+  if (!silent) {
+    CurrentPrompter().Inform(StrFormat("数据库操作失败！\n\n错误信息:%s。", error.c_str()), "提示",
+                             PromptStyle::Error);
+  }
+}
+
+}  // namespace internal
+
+// ---- transactions -----------------------------------------------------------
+
+Transaction::Transaction() : lock_(LockRef()) {
+  ConnectionState& s = State();
+  if (!s.db) return;
+  if (s.depth == 0) {
+    if (!RunPlain(s.db, "BEGIN IMMEDIATE")) return;
+    outermost_ = true;
+    s.failed = false;
+  }
+  ++s.depth;
+  began_ = true;
+}
+
+bool Transaction::ok() const { return began_ && !done_ && !failed_ && !State().failed; }
+
+bool Transaction::Commit() {
+  if (!began_ || done_) return false;
+  done_ = true;
+  ConnectionState& s = State();
+  --s.depth;
+  if (failed_) s.failed = true;
+  if (!outermost_) return !s.failed;
+  bool committed = !s.failed && RunPlain(s.db, "COMMIT");
+  if (!committed) RunPlain(s.db, "ROLLBACK");
+  s.failed = false;
+  return committed;
+}
+
+Transaction::~Transaction() {
+  if (!began_ || done_) return;
+  failed_ = true;
+  (void)Commit();  // not committed: rolls back (the outermost guard) or marks the outer one failed
+}
+
+}  // namespace cw

@@ -1,0 +1,156 @@
+-- The statement catalogue. Each entry starts with a header line "-- @<number>"
+-- followed by what it does and its parameters in binding order (?1, ?2 ...).
+-- {{SLOT}} marks where the program splices a condition built from codes it
+-- controls (an Input_Type filter, an Item_No IN list); user text is always bound.
+
+-- @357 key material: filler with the pieces of the data files' password
+Cw4Lq9Zt2eMd7rXp0Nf8Ab6Ys3Hk5Rt1Vw2Pj4Gn7Cx9Qs6Lm3Bd8Kz5Ft0Wq1Ue
+
+-- ---- vouchers ----------------------------------------------------------------
+
+-- @413 vouchers of one month in number order (first day "YYYY-MM-01", highest number of the month)
+SELECT Voucher_No, Input_Time FROM AccountInput
+WHERE Voucher_No BETWEEN ?2 - 998 AND ?2 AND Input_Time >= ?1
+ORDER BY Voucher_No
+
+-- @263 insert voucher record (Voucher_No, date, Checker_No, Person_No, Input_Type, PlanID, DepositCode)
+INSERT INTO AccountInput (Voucher_No, Input_Time, Checker_No, Person_No, Input_Type, PlanID, DepositCode)
+VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)
+
+-- @264 insert voucher line (Voucher_No, Line_No, Content, Item_No, Cash, IsDebit)
+INSERT INTO Detail_Input (Voucher_No, Line_No, Content, Item_No, Cash, IsDebit)
+VALUES (?1, ?2, ?3, ?4, ?5, ?6)
+
+-- @254 delete a voucher record (Voucher_No)
+DELETE FROM AccountInput WHERE Voucher_No = ?1
+
+-- @256 delete a voucher's lines (Voucher_No)
+DELETE FROM Detail_Input WHERE Voucher_No = ?1
+
+-- @412 shift voucher record numbers strictly between two bounds (operator '-' or '+', offset, lower, upper)
+UPDATE AccountInput SET Voucher_No = Voucher_No + (CASE ?1 WHEN '-' THEN -?2 ELSE ?2 END)
+WHERE Voucher_No > ?3 AND Voucher_No < ?4
+
+-- @411 shift voucher line numbers strictly between two bounds (operator '-' or '+', offset, lower, upper)
+UPDATE Detail_Input SET Voucher_No = Voucher_No + (CASE ?1 WHEN '-' THEN -?2 ELSE ?2 END)
+WHERE Voucher_No > ?3 AND Voucher_No < ?4
+
+-- @347 set the audit mark (Person_No of the auditor, Voucher_No)
+UPDATE AccountInput SET Checker_No = ?1 WHERE Voucher_No = ?2
+
+-- @346 clear the audit mark (Voucher_No)
+UPDATE AccountInput SET Checker_No = 0 WHERE Voucher_No = ?1
+
+-- @250 read a voucher record (Voucher_No)
+SELECT Voucher_No, Input_Time, Checker_No, Person_No, Input_Type, PlanID, DepositCode
+FROM AccountInput WHERE Voucher_No = ?1
+
+-- @253 read a voucher's lines in line order (Voucher_No)
+SELECT Line_No, Content, Item_No, Cash, IsDebit FROM Detail_Input
+WHERE Voucher_No = ?1 ORDER BY Line_No
+
+-- @629 vouchers in a number range that meet a kind condition, in number order (first, last)
+SELECT Voucher_No, Input_Time, Checker_No, Person_No, Input_Type, PlanID, DepositCode
+FROM AccountInput WHERE Voucher_No BETWEEN ?1 AND ?2 AND ({{SLOT}})
+ORDER BY Voucher_No
+
+-- ---- balances and periods ----------------------------------------------------
+
+-- @372 per account the sum of debit amounts over vouchers numbered below a bound (bound)
+SELECT Item_No, SUM(Cash) AS Debit FROM Detail_Input
+WHERE Voucher_No < ?1 AND IsDebit = 1 GROUP BY Item_No
+
+-- @373 per account the sum of credit amounts over vouchers numbered below a bound (bound)
+SELECT Item_No, SUM(Cash) AS Loan FROM Detail_Input
+WHERE Voucher_No < ?1 AND IsDebit = 0 GROUP BY Item_No
+
+-- @419 the accounts of one type in code order (type)
+SELECT Item_No FROM Item WHERE ItemType = ?1 ORDER BY Item_No
+
+-- @703 lines of vouchers numbered between two bounds that meet a condition, in number order (first, last)
+SELECT A.Voucher_No, A.Input_Time, D.Item_No, D.Cash, D.IsDebit
+FROM AccountInput A JOIN Detail_Input D ON D.Voucher_No = A.Voucher_No
+WHERE A.Voucher_No BETWEEN ?1 AND ?2 AND ({{SLOT}})
+ORDER BY A.Voucher_No, D.Line_No
+
+-- @707 lines of vouchers numbered below a bound that meet a condition (bound)
+SELECT D.Cash, D.IsDebit
+FROM AccountInput A JOIN Detail_Input D ON D.Voucher_No = A.Voucher_No
+WHERE A.Voucher_No < ?1 AND ({{SLOT}})
+
+-- @706 lines that meet a condition
+SELECT D.Cash, D.IsDebit
+FROM AccountInput A JOIN Detail_Input D ON D.Voucher_No = A.Voucher_No
+WHERE {{SLOT}}
+
+-- @257 the first voucher in a number range (first, last)
+SELECT Voucher_No, Input_Time FROM AccountInput
+WHERE Voucher_No BETWEEN ?1 AND ?2 ORDER BY Voucher_No LIMIT 1
+
+-- @258 the last voucher in a number range (first, last)
+SELECT Voucher_No, Input_Time FROM AccountInput
+WHERE Voucher_No BETWEEN ?1 AND ?2 ORDER BY Voucher_No DESC LIMIT 1
+
+-- @737 the first voucher dated on or after a day (date); numbers follow dates
+SELECT Voucher_No FROM AccountInput WHERE Input_Time >= ?1
+ORDER BY Input_Time, Voucher_No LIMIT 1
+
+-- @738 the last voucher dated on or before a day (date)
+SELECT Voucher_No FROM AccountInput WHERE Input_Time <= ?1
+ORDER BY Input_Time DESC, Voucher_No DESC LIMIT 1
+
+-- ---- chart of accounts ---------------------------------------------------------
+
+-- @287 number of accounts
+SELECT COUNT(*) AS NUM FROM Item
+
+-- @290 accounts in code order with NUM = 1 for a leaf (filter: empty or "WHERE ...")
+SELECT I.Item_No, I.Item_Name, I.ItemType,
+       CASE WHEN EXISTS (SELECT 1 FROM Item C WHERE C.Item_No > I.Item_No AND C.Item_No < I.Item_No || ':')
+            THEN 0 ELSE 1 END AS NUM
+FROM Item I {{SLOT}} ORDER BY I.Item_No
+
+-- @299 one account (Item_No)
+SELECT Item_No, Item_Name, ItemType FROM Item WHERE Item_No = ?1
+
+-- @349 insert an account (Item_No, Item_Name, ItemType)
+INSERT INTO Item (Item_No, Item_Name, ItemType) VALUES (?1, ?2, ?3)
+
+-- @343 store an account's name and type (Item_Name, ItemType, Item_No)
+UPDATE Item SET Item_Name = ?1, ItemType = ?2 WHERE Item_No = ?3
+
+-- ---- users ---------------------------------------------------------------------
+
+-- @322 users in number order
+SELECT Person_No, Person_Name, Person_Level, State FROM Person ORDER BY Person_No
+
+-- @323 insert a user with the next free number (name, password digest, greeting, level, state)
+INSERT INTO Person (Person_No, Person_Name, Person_Password, Welcome_Word, Person_Level, State)
+SELECT COALESCE(MAX(Person_No), 0) + 1, ?1, ?2, ?3, ?4, ?5 FROM Person
+
+-- @549 insert a user's rights (Person_No, Voucher, VoucherQuery, VoucherGraph, Budget, SystemSet)
+INSERT INTO PersonRight (Person_No, Voucher, VoucherQuery, VoucherGraph, Budget, SystemSet)
+VALUES (?1, ?2, ?3, ?4, ?5, ?6)
+
+-- @547 the module rights of one user (Person_No)
+SELECT Voucher, VoucherQuery, VoucherGraph, Budget, SystemSet FROM PersonRight WHERE Person_No = ?1
+
+-- ---- schema version and demonstration data ---------------------------------------
+
+-- @383 the schema version row
+SELECT Ver_DB FROM DBVersion
+
+-- @399 the version row of a new data set (Ver_DB)
+INSERT INTO DBVersion (Ver_DB) VALUES (?1)
+
+-- @398 store the schema version (Ver_DB)
+UPDATE DBVersion SET Ver_DB = ?1
+
+-- @759 all vouchers, newest first (the sample data ends with voucher 200809009)
+SELECT Voucher_No, Input_Time FROM AccountInput ORDER BY Voucher_No DESC
+
+-- @760 move a voucher record (new number, new date, old number)
+UPDATE AccountInput SET Voucher_No = ?1, Input_Time = ?2 WHERE Voucher_No = ?3
+
+-- @761 move a voucher's lines (new number, old number)
+UPDATE Detail_Input SET Voucher_No = ?1 WHERE Voucher_No = ?2

@@ -1,0 +1,141 @@
+// The shared connection: which file it opens, the encryption, messages and transactions.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <fstream>
+
+#include "base/scripted_prompter.h"
+#include "store/database.h"
+#include "store/row_reader.h"
+#include "store/schema.h"
+#include "support/temp_home.h"
+
+namespace cw {
+namespace {
+
+bool FillWithSchema() {
+  Transaction tx;
+  return CreateSchema() && tx.Commit();
+}
+
+class DatabaseTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Database::CreateDataFile(Database::kUserData, FillWithSchema));
+    ASSERT_TRUE(Database::CreateDataFile(Database::kDemoData, FillWithSchema));
+  }
+  testing::TempHome home_;
+  ScriptedPrompter prompter_;
+  PrompterGuard guard_{prompter_};
+};
+
+int CountRows(const char* table) {
+  CDBPack rows;
+  rows.Open(std::string("SELECT COUNT(*) AS NUM FROM ") + table);
+  return rows.GetLong("NUM");
+}
+
+TEST_F(DatabaseTest, OpensEachDataSetOnceAndReopensTheLastOne) {
+  ASSERT_EQ(1, Database::OpenDatabase(Database::kDemoData));
+  int generation = Database::OpenGeneration();
+  EXPECT_EQ(1, Database::OpenDatabase(Database::kDemoData));
+  EXPECT_EQ(generation, Database::OpenGeneration()) << "a second open of the same set does nothing";
+  Database::CloseDatabase();
+  EXPECT_FALSE(Database::IsOpen());
+  ASSERT_EQ(1, Database::OpenDatabase(-1));
+  EXPECT_EQ(Database::kDemoData, Database::CurrentDatabase());
+  EXPECT_EQ("CWSample.db", Database::CurrentDatabaseFile());
+  ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
+  EXPECT_EQ("CW.db", Database::CurrentDatabaseFile());
+  EXPECT_EQ(0, Database::OpenDatabase(7));
+  EXPECT_TRUE(prompter_.shown.empty());
+}
+
+TEST_F(DatabaseTest, FileIsUnreadableWithoutTheKey) {
+  ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
+  ASSERT_TRUE(Database::Execute(Database::LoadStatement(349), {std::string("101"), std::string("现金"), 3}));
+  Database::CloseDatabase();
+
+  const std::string path = Database::FilePath(Database::kUserData);
+  std::ifstream file(path, std::ios::binary);
+  std::string head(16, '\0');
+  file.read(head.data(), 16);
+  EXPECT_NE("SQLite format 3", head.substr(0, 15)) << "the file header is encrypted too";
+
+  sqlite3* db = nullptr;
+  ASSERT_EQ(SQLITE_OK, sqlite3_open(path.c_str(), &db));
+  EXPECT_EQ(SQLITE_NOTADB, sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr));
+  sqlite3_close(db);
+
+  ASSERT_EQ(1, sqlite3_open(path.c_str(), &db) == SQLITE_OK);
+  ASSERT_EQ(SQLITE_OK, sqlite3_key(db, "wrong key", 9));
+  EXPECT_EQ(SQLITE_NOTADB, sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr));
+  sqlite3_close(db);
+}
+
+TEST_F(DatabaseTest, ADamagedFileIsReportedWhenOpened) {
+  Database::CloseDatabase();
+  std::ofstream(Database::FilePath(Database::kUserData), std::ios::binary | std::ios::trunc) << "not a database";
+  EXPECT_EQ(0, Database::OpenDatabase(Database::kUserData));
+  ASSERT_EQ(1u, prompter_.shown.size());
+  EXPECT_EQ(0u, prompter_.shown[0].text.rfind("连接数据库失败！\n\n错误信息:", 0));
+}
+
+TEST_F(DatabaseTest, FailuresAreShownUnlessSilent) {
+  ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
+  EXPECT_EQ(0, Database::Execute("UPDATE NoSuchTable SET x = 1", {}, true));
+  EXPECT_TRUE(prompter_.shown.empty());
+  EXPECT_EQ(0, Database::Execute("UPDATE NoSuchTable SET x = 1"));
+  ASSERT_EQ(1u, prompter_.shown.size());
+  EXPECT_EQ("数据库操作失败！\n\n错误信息:no such table: NoSuchTable。", prompter_.shown[0].text);
+  EXPECT_EQ(PromptStyle::Error, prompter_.shown[0].style);
+}
+
+TEST_F(DatabaseTest, BoundTextIsNeverTakenForSql) {
+  ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
+  const std::string hostile = "x'); DROP TABLE Item; --\"%_";
+  ASSERT_TRUE(Database::Execute(Database::LoadStatement(349), {std::string("101"), hostile, 3}));
+  CDBPack rows;
+  rows.Open(Database::LoadStatement(299), {std::string("101")});
+  EXPECT_EQ(hostile, rows.GetText("Item_Name"));
+}
+
+TEST_F(DatabaseTest, TransactionKeepsAllOrNothing) {
+  ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
+  const std::string insert = Database::LoadStatement(349);
+  {
+    Transaction tx;
+    Database::Execute(insert, {std::string("101"), std::string("a"), 3});
+    {
+      Transaction inner;  // joins the outer one
+      Database::Execute(insert, {std::string("102"), std::string("b"), 4});
+      ASSERT_TRUE(inner.Commit());
+    }
+  }  // never committed: rolled back
+  EXPECT_EQ(0, CountRows("Item"));
+  {
+    Transaction tx;
+    Database::Execute(insert, {std::string("101"), std::string("a"), 3});
+    Database::Execute(insert, {std::string("101"), std::string("duplicate"), 3}, true);  // fails
+    EXPECT_FALSE(tx.ok());
+    EXPECT_FALSE(tx.Commit());
+  }
+  EXPECT_EQ(0, CountRows("Item")) << "a failed statement undoes the whole operation";
+  {
+    Transaction tx;
+    Database::Execute(insert, {std::string("101"), std::string("a"), 3});
+    EXPECT_TRUE(tx.Commit());
+  }
+  EXPECT_EQ(1, CountRows("Item"));
+}
+
+TEST_F(DatabaseTest, PasswordIsBuiltFromPiecesOfItsCatalogueEntry) {
+  const std::string entry = Database::LoadStatement(357);
+  ASSERT_GE(entry.size(), 60u);
+  // The password never appears whole in the entry.
+  std::string password = entry.substr(20, 5) + entry.substr(10, 5) + entry.substr(40, 5) + entry.substr(50, 5);
+  EXPECT_EQ(std::string::npos, entry.find(password));
+}
+
+}  // namespace
+}  // namespace cw
