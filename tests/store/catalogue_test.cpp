@@ -10,28 +10,14 @@
 #include "store/database.h"
 #include "store/row_reader.h"
 #include "store/schema.h"
-#include "support/temp_home.h"
+#include "support/store_fixture.h"
 
 namespace cw {
 namespace {
 
 constexpr char kAccounts[] = "Item_No IN ('601','602') AND A.Input_Type<>1";
 
-bool FillWithSchema() {
-  Transaction tx;
-  return CreateSchema() && tx.Commit();
-}
-
-class CatalogueTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(Database::CreateDataFile(Database::kUserData, FillWithSchema));
-    ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
-  }
-  testing::TempHome home_;
-  ScriptedPrompter prompter_;
-  PrompterGuard guard_{prompter_};
-};
+using CatalogueTest = testing::StoreTest;
 
 // The catalogue text itself, to list every entry number.
 std::vector<int> AllEntries() {

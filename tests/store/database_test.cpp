@@ -8,26 +8,12 @@
 #include "store/database.h"
 #include "store/row_reader.h"
 #include "store/schema.h"
-#include "support/temp_home.h"
+#include "support/store_fixture.h"
 
 namespace cw {
 namespace {
 
-bool FillWithSchema() {
-  Transaction tx;
-  return CreateSchema() && tx.Commit();
-}
-
-class DatabaseTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(Database::CreateDataFile(Database::kUserData, FillWithSchema));
-    ASSERT_TRUE(Database::CreateDataFile(Database::kDemoData, FillWithSchema));
-  }
-  testing::TempHome home_;
-  ScriptedPrompter prompter_;
-  PrompterGuard guard_{prompter_};
-};
+using DatabaseTest = testing::StoreTest;
 
 int CountRows(const char* table) {
   CDBPack rows;

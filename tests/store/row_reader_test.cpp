@@ -8,7 +8,7 @@
 #include "base/scripted_prompter.h"
 #include "store/database.h"
 #include "store/row_reader.h"
-#include "support/temp_home.h"
+#include "support/store_fixture.h"
 
 namespace cw {
 namespace {
@@ -22,15 +22,9 @@ bool FillTypedTable() {
          tx.Commit();
 }
 
-class RowReaderTest : public ::testing::Test {
+class RowReaderTest : public testing::StoreTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(Database::CreateDataFile(Database::kUserData, FillTypedTable));
-    ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
-  }
-  testing::TempHome home_;
-  ScriptedPrompter prompter_;
-  PrompterGuard guard_{prompter_};
+  void SetUp() override { Build(FillTypedTable); }
 };
 
 TEST_F(RowReaderTest, GettersFollowTheDeclaredType) {
