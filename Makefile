@@ -5,7 +5,9 @@
 
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
-PACKAGES := build-essential cmake pkg-config libsqlcipher-dev libgtest-dev
+PACKAGES := build-essential cmake pkg-config libsqlcipher-dev libgtest-dev nlohmann-json3-dev \
+            libsodium-dev libtinyxml2-dev qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
+            fonts-noto-cjk xvfb xauth imagemagick
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CLI      := $(BUILD)/src/cli/coinwright-cli
 

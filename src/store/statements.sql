@@ -119,14 +119,43 @@ INSERT INTO Item (Item_No, Item_Name, ItemType) VALUES (?1, ?2, ?3)
 -- @343 store an account's name and type (Item_Name, ItemType, Item_No)
 UPDATE Item SET Item_Name = ?1, ItemType = ?2 WHERE Item_No = ?3
 
+-- @321 number of voucher lines on an account (Item_No)
+SELECT COUNT(*) AS NUM FROM Detail_Input WHERE Item_No = ?1
+
 -- ---- users ---------------------------------------------------------------------
 
 -- @322 users in number order
 SELECT Person_No, Person_Name, Person_Level, State FROM Person ORDER BY Person_No
 
--- @323 insert a user with the next free number (name, password digest, greeting, level, state)
-INSERT INTO Person (Person_No, Person_Name, Person_Password, Welcome_Word, Person_Level, State)
-SELECT COALESCE(MAX(Person_No), 0) + 1, ?1, ?2, ?3, ?4, ?5 FROM Person
+-- @323 insert a user (name, password digest, greeting, level, state); the number comes from
+-- AUTOINCREMENT, so a deleted user's number is never given to a new user
+INSERT INTO Person (Person_Name, Person_Password, Welcome_Word, Person_Level, State)
+VALUES (?1, ?2, ?3, ?4, ?5)
+
+-- @324 store a user's name and state (name, state, Person_No)
+UPDATE Person SET Person_Name = ?1, State = ?2 WHERE Person_No = ?3
+
+-- @325 store a user's password (stored form, Person_No)
+UPDATE Person SET Person_Password = ?1 WHERE Person_No = ?2
+
+-- @326 ledger data that names a user: vouchers entered or audited and scheduled bookings (Person_No)
+SELECT (SELECT COUNT(*) FROM AccountInput WHERE Person_No = ?1)
+     + (SELECT COUNT(*) FROM AccountInput WHERE Checker_No = ?1)
+     + (SELECT COUNT(*) FROM AccountInputPlan WHERE Person_No = ?1 OR Checker_No = ?1) AS Total
+
+-- @327 one user by name (Person_Name)
+SELECT Person_No, Person_Name, State, Person_Password FROM Person WHERE Person_Name = ?1
+
+-- @328 user names for the login list
+SELECT Person_Name FROM Person ORDER BY Person_No
+
+-- @355 delete a user (Person_Name)
+DELETE FROM Person WHERE Person_Name = ?1
+
+-- @548 one user by number with the profile fields (Person_No)
+SELECT Person_No, Person_Name, Person_Password, Person_Level, State, Color_Type, FontType,
+       Welcome_Word, Welcome_Picture, Work_Music
+FROM Person WHERE Person_No = ?1
 
 -- @549 insert a user's rights (Person_No, Voucher, VoucherQuery, VoucherGraph, Budget, SystemSet)
 INSERT INTO PersonRight (Person_No, Voucher, VoucherQuery, VoucherGraph, Budget, SystemSet)
@@ -134,6 +163,13 @@ VALUES (?1, ?2, ?3, ?4, ?5, ?6)
 
 -- @547 the module rights of one user (Person_No)
 SELECT Voucher, VoucherQuery, VoucherGraph, Budget, SystemSet FROM PersonRight WHERE Person_No = ?1
+
+-- @550 store a user's rights (Voucher, VoucherQuery, VoucherGraph, Budget, SystemSet, Person_No)
+UPDATE PersonRight SET Voucher = ?1, VoucherQuery = ?2, VoucherGraph = ?3, Budget = ?4, SystemSet = ?5
+WHERE Person_No = ?6
+
+-- @551 delete a user's rights (Person_No)
+DELETE FROM PersonRight WHERE Person_No = ?1
 
 -- ---- schema version and demonstration data ---------------------------------------
 
@@ -154,3 +190,19 @@ UPDATE AccountInput SET Voucher_No = ?1, Input_Time = ?2 WHERE Voucher_No = ?3
 
 -- @761 move a voucher's lines (new number, old number)
 UPDATE Detail_Input SET Voucher_No = ?1 WHERE Voucher_No = ?2
+
+-- ---- credit cards and the home page ------------------------------------------------
+
+-- @763 all credit-card settings in account-code order
+SELECT Item_No, PayItem_No, BillDate, AfterBillDays, PayDate, PayMode FROM CreditCard ORDER BY Item_No
+
+-- @764 all voucher lines of one account in voucher order (Item_No)
+SELECT A.Input_Time, D.Cash, D.IsDebit
+FROM Detail_Input D JOIN AccountInput A ON A.Voucher_No = D.Voucher_No
+WHERE D.Item_No = ?1 ORDER BY D.Voucher_No, D.Line_No
+
+-- @420 lines on some accounts in a voucher-number range, opening vouchers left out
+-- (first, last; the slot is an Item_No IN list)
+SELECT D.Cash, D.IsDebit, D.Item_No, D.Voucher_No
+FROM Detail_Input D JOIN AccountInput A ON A.Voucher_No = D.Voucher_No
+WHERE D.Voucher_No BETWEEN ?1 AND ?2 AND A.Input_Type <> 1 AND ({{SLOT}})
