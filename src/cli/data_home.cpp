@@ -1,0 +1,51 @@
+#include "cli/data_home.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "cli/cli_error.h"
+#include "cli/people.h"
+#include "core/data_sets.h"
+#include "core/session.h"
+#include "store/database.h"
+
+namespace cw::cli {
+namespace {
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+}  // namespace
+
+std::string ResolveDataHome(const std::optional<std::string>& option) {
+  std::filesystem::path home;
+  if (option) {
+    home = *option;
+  } else if (std::string own = Environment("COINWRIGHT_HOME"); !own.empty()) {
+    home = own;
+  } else if (std::string xdg = Environment("XDG_DATA_HOME"); !xdg.empty()) {
+    home = std::filesystem::path(xdg) / "Coinwright";
+  } else if (std::string user_home = Environment("HOME"); !user_home.empty()) {
+    home = std::filesystem::path(user_home) / ".local/share/Coinwright";
+  } else {
+    throw BadInput("no data home: give --home DIR or set COINWRIGHT_HOME");
+  }
+  if (home.empty()) throw BadInput("--home needs a folder");
+  std::error_code error;
+  std::filesystem::create_directories(home, error);
+  if (error || !std::filesystem::is_directory(home)) {
+    throw Failed("cannot create the data home " + home.string() + ": " + error.message());
+  }
+  return home.string();
+}
+
+void OpenLedger(const GlobalOptions& globals, int user) {
+  Database::SetDataHome(ResolveDataHome(globals.home));
+  const int which = globals.demo ? Database::kDemoData : Database::kUserData;
+  if (!OpenDataSet(which)) throw Failed("cannot open " + Database::FilePath(which));
+  LogIn(user);
+}
+
+}  // namespace cw::cli

@@ -1,0 +1,85 @@
+// import: a whole ledger from JSON lines, all or nothing. The file is read line
+// by line; the vouchers are kept in memory until every one has been checked,
+// then written together by the bulk import.
+#include <fstream>
+#include <map>
+
+#include "base/gbk_text.h"
+#include "calendar/calendar.h"
+#include "cli/chart_import.h"
+#include "cli/cli_error.h"
+#include "cli/data_home.h"
+#include "cli/import_lines.h"
+#include "cli/verbs.h"
+#include "core/balances.h"
+#include "core/item_cache.h"
+#include "core/ledger_model.h"
+#include "core/voucher_import.h"
+#include "store/database.h"
+
+namespace cw::cli {
+namespace {
+
+// Runs `step` for line `number` of the file; its refusal names the line.
+template <typename Step>
+auto AtLine(std::size_t number, Step step) {
+  try {
+    return step();
+  } catch (const CliError& error) {
+    throw CliError(error.code(), StrFormat("line %zu: %s", number, error.what()));
+  }
+}
+
+// Refuses the import when a month would hold more vouchers than it can number.
+void CheckMonthsHaveRoom(const std::vector<ImportedVoucher>& vouchers) {
+  std::map<int, int> per_month;  // yyyymm -> vouchers imported
+  for (const ImportedVoucher& v : vouchers) {
+    Ymd day = DateOfSerialDay(v.date);
+    ++per_month[day.year * 100 + day.month];
+  }
+  for (const auto& [yyyymm, count] : per_month) {
+    const int year = yyyymm / 100, month = yyyymm % 100;
+    // Numbers run 1, 2, 3 ... without gaps: the last one is the count.
+    VoucherSpan span = FirstAndLastVoucher(MonthFirstNumber(year, month), MonthLastNumber(year, month));
+    const int total = count + (span.found ? VoucherSequence(span.last) : 0);
+    if (total > kMaxVouchersPerMonth) {
+      throw BadInput(StrFormat("%d年%d月将有%d张凭证，一个月最多%d张。", year, month, total, kMaxVouchersPerMonth));
+    }
+  }
+}
+
+}  // namespace
+
+Document RunImport(Invocation& invocation) {
+  VerbOptions options = invocation.Options({}, 1);
+  const std::string& path = options.positionals()[0];
+  std::ifstream in(path);
+  if (!in) throw BadInput("cannot read " + path);
+  OpenLedger(invocation.globals);
+
+  Transaction tx;
+  if (!tx.ok()) throw Failed("cannot begin a transaction");
+  std::string line;
+  if (!std::getline(in, line)) throw BadInput(path + " is empty; its first line lists the accounts");
+  const int accounts_added = AtLine(1, [&] { return AddMissingAccounts(ParseChartLine(line)); });
+
+  std::vector<ImportedVoucher> vouchers;
+  for (std::size_t number = 2; std::getline(in, line); ++number) {
+    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+    AtLine(number, [&] {
+      ImportedVoucher voucher = ParseVoucherLine(line);
+      if (std::string why = CheckImportedVoucher(voucher); !why.empty()) throw BadInput(why);
+      vouchers.push_back(std::move(voucher));
+    });
+  }
+  if (in.bad()) throw Failed("cannot read " + path);
+  CheckMonthsHaveRoom(vouchers);
+
+  std::string error;
+  if (!ImportVouchers(vouchers, &error)) throw Failed(error);
+  if (!tx.Commit()) throw Failed("the import was not committed");
+  return {{"imported", Record{{{"accounts", "新增科目", Format::kNumber}, accounts_added},
+                              {{"vouchers", "导入凭证", Format::kNumber}, static_cast<int>(vouchers.size())}}}};
+}
+
+}  // namespace cw::cli

@@ -1,0 +1,53 @@
+#pragma once
+// What a verb prints, kept apart from how: a document of named sections, each a
+// record (one value per field) or a table (one row per item). The same value
+// becomes aligned text for people or one JSON object for programs:
+//   text: a record as "title  value" lines, a table as a header row and
+//         aligned rows, sections separated by a blank line;
+//   JSON: {"<section key>": {<field key>: value, ...} or [{<column key>: value, ...}, ...]}.
+#include <ostream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace cw::cli {
+
+using Value = nlohmann::ordered_json;
+
+enum class Format {
+  kText,    // left-aligned as it stands
+  kNumber,  // right-aligned as it stands
+  kAmount,  // right-aligned with two decimals; rounded to cents in JSON
+  kFlag,    // 是 / 否; a JSON boolean
+  kSide,    // 借 (true) / 贷 (false); a JSON boolean
+};
+
+struct Column {
+  std::string key;    // JSON name
+  std::string title;  // text heading
+  Format format = Format::kText;
+};
+
+struct Field {
+  Column column;
+  Value value;
+};
+using Record = std::vector<Field>;
+
+struct Table {
+  std::vector<Column> columns;
+  std::vector<std::vector<Value>> rows;  // one value per column
+};
+
+struct Section {
+  std::string key;
+  std::variant<Record, Table> body;
+};
+using Document = std::vector<Section>;
+
+void WriteText(const Document& document, std::ostream& out);
+void WriteJson(const Document& document, std::ostream& out);
+
+}  // namespace cw::cli

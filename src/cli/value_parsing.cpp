@@ -1,0 +1,55 @@
+#include "cli/value_parsing.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "calendar/calendar.h"
+#include "cli/cli_error.h"
+
+namespace cw::cli {
+namespace {
+
+CliError Malformed(std::string_view what, std::string_view text, std::string_view expected) {
+  return BadInput(std::string(what) + ": \"" + std::string(text) + "\" is not " + std::string(expected));
+}
+
+template <typename T>
+bool ParseWhole(std::string_view text, T& value) {
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  return ec == std::errc() && ptr == end && !text.empty();
+}
+
+}  // namespace
+
+int ParseInteger(std::string_view text, std::string_view what) {
+  int value = 0;
+  if (!ParseWhole(text, value)) throw Malformed(what, text, "a whole number");
+  return value;
+}
+
+double ParseNumber(std::string_view text, std::string_view what) {
+  double value = 0;
+  // from_chars also reads "inf" and "nan", which are no amounts.
+  if (!ParseWhole(text, value) || !std::isfinite(value)) throw Malformed(what, text, "a number");
+  return value;
+}
+
+int ParseDate(std::string_view text, std::string_view what) {
+  int serial = 0;
+  // Only the bare date: a time part would be ignored silently.
+  if (text.size() != 10 || !ParseIsoDate(text, &serial)) throw Malformed(what, text, "a date YYYY-MM-DD");
+  return serial;
+}
+
+YearMonth ParseYearMonth(std::string_view text, std::string_view what) {
+  YearMonth ym{};
+  if (text.size() != 7 || text[4] != '-' || !ParseWhole(text.substr(0, 4), ym.year) ||
+      !ParseWhole(text.substr(5, 2), ym.month) || ym.year < 1 || ym.month < 1 || ym.month > 12) {
+    throw Malformed(what, text, "a month YYYY-MM");
+  }
+  return ym;
+}
+
+}  // namespace cw::cli

@@ -1,0 +1,65 @@
+#include "cli/verbs.h"
+
+#include <algorithm>
+
+namespace cw::cli {
+namespace {
+
+constexpr char kBookingOptions[] =
+    "--date YYYY-MM-DD --kind K --acc1 CODE --acc2 CODE [--acc3 CODE] --amount X [--amount2 Y] "
+    "[--content TEXT] [--deposit CODE] [--user N]";
+
+const std::string& BookUsage() {
+  static const std::string usage = std::string("book ") + kBookingOptions;
+  return usage;
+}
+const std::string& ReplaceUsage() {
+  static const std::string usage = std::string("replace N ") + kBookingOptions;
+  return usage;
+}
+
+const std::vector<Verb>& AllVerbs() {
+  static const std::vector<Verb> verbs = {
+      {"init", "init", RunInit},
+      {"accounts", "accounts [--type N]", RunAccounts},
+      {"book", BookUsage(), RunBook},
+      {"replace", ReplaceUsage(), RunReplace},
+      {"delete", "delete N [--user N]", RunDelete},
+      {"audit", "audit N --user M [--off]", RunAudit},
+      {"show", "show N", RunShow},
+      {"vouchers", "vouchers [--from YYYY-MM] [--to YYYY-MM] [--kind-page PAGE]", RunVouchers},
+      {"import", "import FILE", RunImport},
+      {"report",
+       "report net-property --before YYYY-MM\n"
+       "report income-expense --period year|month|day --from YYYY-MM-DD --to YYYY-MM-DD\n"
+       "report category --income|--expense --period year|quarter|month|week|day --from YYYY-MM --to YYYY-MM",
+       RunReport},
+      {"lunar", "lunar YYYY-MM-DD", RunLunar},
+  };
+  return verbs;
+}
+
+}  // namespace
+
+const Verb* FindVerb(std::string_view name) {
+  const std::vector<Verb>& verbs = AllVerbs();
+  auto it = std::find_if(verbs.begin(), verbs.end(), [&](const Verb& v) { return v.name == name; });
+  return it == verbs.end() ? nullptr : &*it;
+}
+
+std::string UsageText() {
+  std::string text = "usage: coinwright-cli [--home DIR] [--demo] [--json] VERB ...\nverbs:\n";
+  for (const Verb& verb : AllVerbs()) {
+    std::string_view usage = verb.usage;
+    while (!usage.empty()) {
+      std::size_t end = usage.find('\n');
+      text += "  ";
+      text += usage.substr(0, end);
+      text += '\n';
+      usage = end == std::string_view::npos ? std::string_view() : usage.substr(end + 1);
+    }
+  }
+  return text;
+}
+
+}  // namespace cw::cli

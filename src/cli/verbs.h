@@ -1,0 +1,49 @@
+#pragma once
+// The verbs of the tool. Each verb reads its words, opens the ledger when it
+// needs it, does its work and returns what is to be printed; it throws
+// CliError to stop.
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/output.h"
+
+namespace cw::cli {
+
+struct Invocation {
+  GlobalOptions& globals;
+  const std::vector<std::string>& words;
+  std::string_view usage;
+
+  VerbOptions Options(std::span<const OptionSpec> options, std::size_t positionals = 0) const {
+    return VerbOptions::Parse(words, {usage, options, positionals}, globals);
+  }
+};
+
+using VerbFunction = Document (*)(Invocation&);
+
+struct Verb {
+  std::string_view name;
+  std::string_view usage;  // the whole command, one line per form
+  VerbFunction run;
+};
+
+const Verb* FindVerb(std::string_view name);
+// "usage: ..." with every verb, for help and for a missing or unknown verb.
+std::string UsageText();
+
+Document RunInit(Invocation& invocation);
+Document RunAccounts(Invocation& invocation);
+Document RunBook(Invocation& invocation);
+Document RunReplace(Invocation& invocation);
+Document RunDelete(Invocation& invocation);
+Document RunAudit(Invocation& invocation);
+Document RunShow(Invocation& invocation);
+Document RunVouchers(Invocation& invocation);
+Document RunImport(Invocation& invocation);
+Document RunReport(Invocation& invocation);
+Document RunLunar(Invocation& invocation);
+
+}  // namespace cw::cli
