@@ -1,0 +1,17 @@
+#include "controls/cell_colours.h"
+
+namespace cw {
+
+CellColours ResolveCellColours(const GridModel& model, const GridCallbacks& callbacks, const GridColours& colours,
+                               int row, int column) {
+  if (row == model.SelectedRow() && row >= 0) {
+    if (model.HasCheckColumn()) return {colours.check_list_selected, colours.check_list_selected_text};
+    return {colours.selected, colours.selected_text};
+  }
+  if (column >= 0 && callbacks.cell_colour) {
+    if (std::optional<Rgb> own = callbacks.cell_colour(row, column)) return {*own, colours.text};
+  }
+  return {model.Row(row).background.value_or(colours.body), colours.text};
+}
+
+}  // namespace cw
