@@ -35,6 +35,10 @@ const std::vector<Verb>& AllVerbs() {
        "report category --income|--expense --period year|quarter|month|week|day --from YYYY-MM --to YYYY-MM",
        RunReport},
       {"lunar", "lunar YYYY-MM-DD", RunLunar},
+      {"users", "users", RunUsers},
+      {"useradd", "useradd NAME [--password P] [--level N]", RunUserAdd},
+      {"passwd", "passwd NAME [--old P] --new Q", RunPasswd},
+      {"home", "home [--date YYYY-MM-DD]", RunHome},
   };
   return verbs;
 }

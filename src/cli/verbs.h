@@ -45,5 +45,9 @@ Document RunVouchers(Invocation& invocation);
 Document RunImport(Invocation& invocation);
 Document RunReport(Invocation& invocation);
 Document RunLunar(Invocation& invocation);
+Document RunUsers(Invocation& invocation);
+Document RunUserAdd(Invocation& invocation);
+Document RunPasswd(Invocation& invocation);
+Document RunHome(Invocation& invocation);
 
 }  // namespace cw::cli

@@ -65,7 +65,7 @@ SELECT Item_No, SUM(Cash) AS Loan FROM Detail_Input
 WHERE Voucher_No < ?1 AND IsDebit = 0 GROUP BY Item_No
 
 -- @419 the accounts of one type in code order (type)
-SELECT Item_No FROM Item WHERE ItemType = ?1 ORDER BY Item_No
+SELECT Item_No, Item_Name FROM Item WHERE ItemType = ?1 ORDER BY Item_No
 
 -- @703 lines of vouchers numbered between two bounds that meet a condition, in number order (first, last)
 SELECT A.Voucher_No, A.Input_Time, D.Item_No, D.Cash, D.IsDebit

@@ -1,0 +1,59 @@
+// users, useradd, passwd: user management from the command line, with the
+// checks of the user dialogs.
+#include "cli/cli_error.h"
+#include "cli/data_home.h"
+#include "cli/value_parsing.h"
+#include "cli/verbs.h"
+#include "prefs/user_commands.h"
+
+namespace cw::cli {
+namespace {
+
+constexpr OptionSpec kAddOptions[] = {{"password", true}, {"level", true}};
+constexpr OptionSpec kPasswdOptions[] = {{"old", true}, {"new", true}};
+
+// The grid's table value as printed text: every column, cells as they stand.
+Table TableOfGrid(const GridModel& grid, const std::vector<std::string>& keys) {
+  Table table;
+  table.columns.push_back({"no", "编号", Format::kNumber});
+  for (int c = 0; c < grid.ColumnCount(); ++c) {
+    table.columns.push_back({c < static_cast<int>(keys.size()) ? keys[c] : grid.Column(c).title, grid.Column(c).title});
+  }
+  for (int r = 0; r < grid.RowCount(); ++r) {
+    std::vector<Value> row{static_cast<long long>(grid.Key(r).Number())};
+    for (int c = 0; c < grid.ColumnCount(); ++c) row.push_back(grid.Cell(r, c));
+    table.rows.push_back(std::move(row));
+  }
+  return table;
+}
+
+}  // namespace
+
+Document RunUsers(Invocation& invocation) {
+  invocation.Options({});
+  OpenLedger(invocation.globals);
+  return {{"users", TableOfGrid(ListUsersCommand(), {"name", "level", "state", "rights"})}};
+}
+
+Document RunUserAdd(Invocation& invocation) {
+  VerbOptions options = invocation.Options(kAddOptions, 1);
+  int level = 1;
+  if (auto text = options.Value("level")) level = ParseInteger(*text, "--level");
+  OpenLedger(invocation.globals);
+  int added = 0;
+  std::string error =
+      AddUserCommand(options.positionals()[0], options.Value("password").value_or(""), level, &added);
+  if (!error.empty()) throw BadInput(error);
+  return {{"user", Record{{{"no", "编号", Format::kNumber}, added}, {{"name", "用户名"}, options.positionals()[0]}}}};
+}
+
+Document RunPasswd(Invocation& invocation) {
+  VerbOptions options = invocation.Options(kPasswdOptions, 1);
+  OpenLedger(invocation.globals);
+  std::string error =
+      ChangePasswordCommand(options.positionals()[0], options.Value("old").value_or(""), options.Required("new"));
+  if (!error.empty()) throw BadInput(error);
+  return {{"passwd", Record{{{"name", "用户名"}, options.positionals()[0]}, {{"changed", "已修改", Format::kFlag}, true}}}};
+}
+
+}  // namespace cw::cli
