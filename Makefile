@@ -31,11 +31,9 @@ build: configure
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Until the desktop program exists, run shows the demonstration household through the CLI.
+# Starts the desktop program on the data home ($$COINWRIGHT_HOME or ~/.local/share/Coinwright).
 run: build
-	$(CLI) --demo init
-	$(CLI) --demo report net-property --before $$(date -d 'next month' +%Y-%m)
-	$(CLI) --demo report income-expense --period month --from $$(date +%Y)-01-01 --to $$(date +%Y-%m-%d)
+	$(BUILD)/src/app/coinwright
 
 bench: build
 	$(BUILD)/bench/cw_bench

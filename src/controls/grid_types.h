@@ -8,14 +8,10 @@
 #include <variant>
 #include <vector>
 
+#include "base/rgb.h"
+
 namespace cw {
 
-struct Rgb {
-  int red = 0;
-  int green = 0;
-  int blue = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
 
 // Total and summary rows of every table (ledger subtotals, summary accounts,
 // statistics rows) are drawn on this light green.

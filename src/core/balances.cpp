@@ -1,6 +1,7 @@
 #include "core/balances.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <unordered_map>
 
@@ -14,7 +15,6 @@ namespace cw {
 namespace {
 
 constexpr char kMovementsOnly[] = " AND A.Input_Type<>1";
-constexpr char kInitialOnly[] = " AND A.Input_Type=1";
 
 int SerialOfYmd(int yyyymmdd) { return SerialDay(yyyymmdd / 10000, yyyymmdd / 100 % 100, yyyymmdd % 100); }
 int YmdOfSerial(int serial) {
@@ -26,19 +26,11 @@ int MonthIndex(int yyyymmdd) { return yyyymmdd / 10000 * 12 + yyyymmdd / 100 % 1
 // Whole days between two dates, rounded to the nearest day.
 int WholeDays(double from, double to) { return static_cast<int>(std::floor(to - from + 0.5)); }
 
-// Sums lines read by `rows` (columns Cash, IsDebit) by the sign rule of `type`.
-double SumByRule(CDBPack& rows, int type) {
-  double sum = 0;
-  for (; !rows.IsEnd(); rows.MoveNext()) {
-    double cash = rows.GetDouble("Cash");
-    sum += IncreasesBalance(type, rows.GetBool("IsDebit")) ? cash : -cash;
-  }
-  return sum;
-}
-
-// Walks statement 703 over s..e for accounts of `type` and returns one value per
-// date period, the sign rule applied; `opening` starts period 0.
-std::vector<double> DateSeries(int type, int kind, int from, int to, int s, int e, double opening) {
+// Walks statement 703 over s..e for the accounts of `type` (condition `accounts`)
+// and returns one value per date period, the sign rule applied; `opening` starts
+// period 0.
+std::vector<double> DateSeries(int type, const std::string& accounts, int kind, int from, int to, int s, int e,
+                               double opening) {
   std::vector<double> values(PeriodCount(kind, from, to), 0.0);
   if (values.empty()) return values;
   values[0] = opening;
@@ -47,7 +39,7 @@ std::vector<double> DateSeries(int type, int kind, int from, int to, int s, int 
     return slot >= 0 && slot < static_cast<int>(values.size()) ? slot : -1;
   };
   CDBPack rows;
-  rows.Open(Database::LoadStatement(703, AccountCondition(type) + kMovementsOnly), {s, e});
+  rows.Open(Database::LoadStatement(703, accounts + kMovementsOnly), {s, e});
   int current = -1;
   double sum = 0;
   for (; !rows.IsEnd(); rows.MoveNext()) {
@@ -62,6 +54,142 @@ std::vector<double> DateSeries(int type, int kind, int from, int to, int s, int 
   }
   if (current >= 0) values[current] += sum;
   return values;
+}
+
+// ---- sums read from the account index ------------------------------------------
+//
+// Statement 703 joins every line to its voucher record and sorts them all. The
+// account index holds account, number, line, side and amount, so the lines of a
+// list of accounts come from it alone, per account in number order; the opening
+// vouchers are left out by their numbers. Every sum below adds the same values
+// in the same order as the statement it replaces, so the figures are identical
+// to the last bit.
+
+// Numbers of the opening vouchers (kind 1) from first to last, ascending.
+std::vector<int> OpeningVouchers(int first, int last) {
+  std::vector<int> numbers;
+  CDBPack rows;
+  rows.Open(Database::LoadStatement(903), {first, last});
+  for (; !rows.IsEnd(); rows.MoveNext()) numbers.push_back(rows.GetLong("Voucher_No"));
+  return numbers;
+}
+
+bool IsOpening(const std::vector<int>& openings, int number) {
+  return !openings.empty() && std::binary_search(openings.begin(), openings.end(), number);
+}
+
+// One line as the sums need it: its place in the ledger and its amount with the
+// sign rule applied.
+struct SignedLine {
+  int voucher;
+  int line;
+  double value;
+};
+
+// Sums `rows` (statement 902 or 904: per account in number and line order) by
+// the sign rule of `type`, leaving out the opening vouchers `openings`: the
+// order and result of statements 707 and 706 (which read the same index).
+double SumIndexedLines(CDBPack& rows, int type, const std::vector<int>& openings) {
+  double sum = 0;
+  for (; !rows.IsEnd(); rows.MoveNext()) {
+    if (IsOpening(openings, rows.GetLong("Voucher_No"))) continue;
+    double cash = rows.GetDouble("Cash");
+    sum += IncreasesBalance(type, rows.GetBool("IsDebit")) ? cash : -cash;
+  }
+  return sum;
+}
+
+// Everything booked on the accounts of `type` before voucher s, with the opening
+// vouchers added: statement 707 (s) and then 706 (the openings), each summed by
+// the rule.
+double OpeningValue(int type, const std::string& accounts, int s) {
+  CDBPack before;
+  before.Open(Database::LoadStatement(902, accounts), {INT_MIN, static_cast<std::int64_t>(s) - 1});
+  double opening = SumIndexedLines(before, type, OpeningVouchers(INT_MIN, s - 1));
+  CDBPack initial;
+  initial.Open(Database::LoadStatement(904, accounts));
+  opening += SumIndexedLines(initial, type, {});
+  return opening;
+}
+
+// The walk of DateSeries for year and month periods, whose voucher numbers carry
+// the period: the lines come from the account index and are put back into
+// number and line order before the walk.
+std::vector<double> NumberedSeries(int type, const std::string& accounts, int kind, int from, int to, int s, int e,
+                                   double opening) {
+  std::vector<double> values(PeriodCount(kind, from, to), 0.0);
+  if (values.empty()) return values;
+  values[0] = opening;
+  auto slot_of = [&](int number) {
+    // The first day of the voucher's month stands for its date.
+    int slot = PeriodCount(kind, from, VoucherYear(number) * 10000 + VoucherMonth(number) * 100 + 1) - 1;
+    return slot >= 0 && slot < static_cast<int>(values.size()) ? slot : -1;
+  };
+  const std::vector<int> openings = OpeningVouchers(s, e);
+  std::vector<SignedLine> lines;
+  {
+    CDBPack rows;
+    rows.Open(Database::LoadStatement(902, accounts), {s, e});
+    for (; !rows.IsEnd(); rows.MoveNext()) {
+      int number = rows.GetLong("Voucher_No");
+      if (IsOpening(openings, number)) continue;
+      double cash = rows.GetDouble("Cash");
+      lines.push_back({number, rows.GetShort("Line_No"), IncreasesBalance(type, rows.GetBool("IsDebit")) ? cash : -cash});
+    }
+  }
+  std::sort(lines.begin(), lines.end(), [](const SignedLine& a, const SignedLine& b) {
+    return a.voucher != b.voucher ? a.voucher < b.voucher : a.line < b.line;
+  });
+  int current = -1;
+  double sum = 0;
+  for (const SignedLine& line : lines) {
+    int slot = slot_of(line.voucher);
+    if (slot != current) {
+      if (current >= 0) values[current] += sum;
+      current = slot;
+      sum = 0;
+    }
+    sum += line.value;
+  }
+  if (current >= 0) values[current] += sum;
+  return values;
+}
+
+// One value per date period for the accounts of `type`: by the voucher numbers
+// for years and months, by the voucher dates for days.
+std::vector<double> PeriodSeries(int type, const std::string& accounts, int kind, int from, int to, int s, int e,
+                                 double opening) {
+  if (kind == kByYear || kind == kByMonth) return NumberedSeries(type, accounts, kind, from, to, s, e, opening);
+  return DateSeries(type, accounts, kind, from, to, s, e, opening);
+}
+
+// "Item_No IN (...)" over the accounts whose type counts as property, or empty
+// when a code is not plain digits (then the statements by side are read).
+std::string PropertyAccountCondition(CItemCache& chart) {
+  std::string condition = "Item_No IN (";
+  bool first = true;
+  for (const CItemCache::Entry& entry : chart.Entries()) {
+    if (!IsPropertyType(entry.type)) continue;
+    if (entry.code.empty() || entry.code.find_first_not_of("0123456789") != std::string::npos) return {};
+    condition += (first ? "'" : ",'") + entry.code + "'";
+    first = false;
+  }
+  return condition + ")";
+}
+
+// NetProperty by statements 372 and 373: every account with lines, filtered by type here.
+double NetPropertyBySide(CItemCache& chart, int bound) {
+  double property = 0;
+  for (int id : {372, 373}) {
+    const char* column = id == 372 ? "Debit" : "Loan";
+    const double sign = id == 372 ? 1 : -1;
+    CDBPack rows;
+    rows.Open(Database::LoadStatement(id), {bound});
+    for (; !rows.IsEnd(); rows.MoveNext()) {
+      if (IsPropertyType(chart.TypeOf(rows.GetText("Item_No")))) property += sign * rows.GetDouble(column);
+    }
+  }
+  return property;
 }
 
 int CutToKind(int kind, int yyyymmdd) {
@@ -133,14 +261,32 @@ std::string AccountCondition(int type) {
 
 double NetProperty(int bound) {
   CItemCache& chart = CItemCache::Instance();
+  const std::string accounts = PropertyAccountCondition(chart);
+  if (accounts.empty()) return NetPropertyBySide(chart, bound);
+  // Statement 901 gives both sums of the property accounts in one pass over the
+  // account index; they are added as 372's and then 373's rows would be.
+  // A side without lines sums to null, where 372 or 373 would have had no row.
+  struct Side {
+    bool present;
+    double sum;
+  };
+  struct Sums {
+    std::string item;
+    Side debit, loan;
+  };
+  auto side = [](const CDBPack& rows, const char* column) {
+    return Side{!std::holds_alternative<std::nullptr_t>(rows.GetValue(column)), rows.GetDouble(column)};
+  };
+  std::vector<Sums> sums;
+  CDBPack rows;
+  rows.Open(Database::LoadStatement(901, accounts), {bound});
+  for (; !rows.IsEnd(); rows.MoveNext()) sums.push_back({rows.GetText("Item_No"), side(rows, "Debit"), side(rows, "Loan")});
   double property = 0;
-  for (int id : {372, 373}) {
-    const char* column = id == 372 ? "Debit" : "Loan";
-    const double sign = id == 372 ? 1 : -1;
-    CDBPack rows;
-    rows.Open(Database::LoadStatement(id), {bound});
-    for (; !rows.IsEnd(); rows.MoveNext()) {
-      if (IsPropertyType(chart.TypeOf(rows.GetText("Item_No")))) property += sign * rows.GetDouble(column);
+  for (bool debit : {true, false}) {
+    const double sign = debit ? 1 : -1;
+    for (const Sums& row : sums) {
+      const Side& sum = debit ? row.debit : row.loan;
+      if (sum.present && IsPropertyType(chart.TypeOf(row.item))) property += sign * sum.sum;
     }
   }
   return property;
@@ -153,17 +299,9 @@ std::vector<std::pair<double, double>> IncomeExpenseSeries(int kind, int from, i
   std::vector<double> series[2];
   const int types[2] = {kTypeIncome, kTypeExpense};
   for (int k = 0; k < 2; ++k) {
-    double opening = 0;
-    if (with_opening) {
-      std::string accounts = AccountCondition(types[k]);
-      CDBPack before;
-      before.Open(Database::LoadStatement(707, accounts + kMovementsOnly), {s});
-      opening = SumByRule(before, types[k]);
-      CDBPack initial;
-      initial.Open(Database::LoadStatement(706, accounts + kInitialOnly));
-      opening += SumByRule(initial, types[k]);
-    }
-    series[k] = DateSeries(types[k], kind, from, to, s, e, opening);
+    const std::string accounts = AccountCondition(types[k]);
+    const double opening = with_opening ? OpeningValue(types[k], accounts, s) : 0;
+    series[k] = PeriodSeries(types[k], accounts, kind, from, to, s, e, opening);
   }
   std::vector<std::pair<double, double>> pairs(series[0].size());
   for (std::size_t i = 0; i < pairs.size(); ++i) pairs[i] = {series[0][i], -series[1][i]};
@@ -172,8 +310,8 @@ std::vector<std::pair<double, double>> IncomeExpenseSeries(int kind, int from, i
 
 std::vector<double> IncomeSeries(int kind, int from, int to) {
   if (kind > kByDay || kind < 0 || to < from) return {};
-  return DateSeries(kTypeIncome, kind, from, to, PeriodBound(kind, CutToKind(kind, from), true),
-                    PeriodBound(kind, CutToKind(kind, to), false), 0);
+  return PeriodSeries(kTypeIncome, AccountCondition(kTypeIncome), kind, from, to,
+                      PeriodBound(kind, CutToKind(kind, from), true), PeriodBound(kind, CutToKind(kind, to), false), 0);
 }
 
 CategorySeries CategoryAccountSeries(bool income, int kind, int first_no, int last_no) {
@@ -215,14 +353,43 @@ CategorySeries CategoryAccountSeries(bool income, int kind, int first_no, int la
   std::reverse(result.accounts.begin(), result.accounts.end());  // newest entry first
   for (std::size_t i = 0; i < result.accounts.size(); ++i) slot_of[result.accounts[i].code] = i;
 
+  const std::string accounts = AccountCondition(type);
+  if (kind == kWeek || kind == kDay) {
+    // The period follows the voucher date: statement 703 gives it with each line.
+    CDBPack rows;
+    rows.Open(Database::LoadStatement(703, accounts + kMovementsOnly), {first_no, last_no});
+    for (; !rows.IsEnd(); rows.MoveNext()) {
+      int period = index_of(rows.GetLong("Voucher_No"), rows.GetDate("Input_Time"));
+      auto it = slot_of.find(rows.GetText("Item_No"));
+      if (it == slot_of.end() || period < 0 || period >= result.period_count) continue;
+      double cash = rows.GetDouble("Cash");
+      result.accounts[it->second].values[period] += rows.GetBool("IsDebit") ? -cash : cash;
+    }
+    return result;
+  }
+  // The voucher number gives the period: the lines come from the account index
+  // (statement 902), per account in number and line order, so every value adds
+  // the same amounts in the same order as the walk over 703 does.
+  const std::vector<int> openings = OpeningVouchers(first_no, last_no);
   CDBPack rows;
-  rows.Open(Database::LoadStatement(703, AccountCondition(type) + kMovementsOnly), {first_no, last_no});
+  rows.Open(Database::LoadStatement(902, accounts), {first_no, last_no});
+  std::string item;  // the account of the rows being read, and its values
+  std::vector<double>* values = nullptr;
+  bool looked_up = false;
   for (; !rows.IsEnd(); rows.MoveNext()) {
-    int period = index_of(rows.GetLong("Voucher_No"), rows.GetDate("Input_Time"));
-    auto it = slot_of.find(rows.GetText("Item_No"));
-    if (it == slot_of.end() || period < 0 || period >= result.period_count) continue;
+    int number = rows.GetLong("Voucher_No");
+    if (IsOpening(openings, number)) continue;
+    std::string code = rows.GetText("Item_No");
+    if (!looked_up || code != item) {
+      auto it = slot_of.find(code);
+      values = it == slot_of.end() ? nullptr : &result.accounts[it->second].values;
+      item = std::move(code);
+      looked_up = true;
+    }
+    int period = index_of(number, 0);
+    if (values == nullptr || period < 0 || period >= result.period_count) continue;
     double cash = rows.GetDouble("Cash");
-    result.accounts[it->second].values[period] += rows.GetBool("IsDebit") ? -cash : cash;
+    (*values)[period] += rows.GetBool("IsDebit") ? -cash : cash;
   }
   return result;
 }

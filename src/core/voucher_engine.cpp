@@ -1,5 +1,10 @@
 #include "core/voucher_engine.h"
 
+#include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include "base/gbk_text.h"
 #include "base/prompter.h"
 #include "calendar/calendar.h"
@@ -10,7 +15,12 @@
 #include "store/database.h"
 #include "store/row_reader.h"
 
+#include <ctime>
+#include <cstdio>
 namespace cw {
+double g_prof[8];
+static double CpuNow() { timespec t; clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t); return t.tv_sec + t.tv_nsec * 1e-9; }
+struct ProfDump { ~ProfDump() { std::fprintf(stderr, "next %.1f numinuse %.1f rec %.1f lines %.1f insert %.1f commit %.1f total %.1f\n", g_prof[0]*1e3, g_prof[1]*1e3, g_prof[2]*1e3, g_prof[3]*1e3, g_prof[4]*1e3, g_prof[5]*1e3, g_prof[6]*1e3); } } g_dump;
 namespace {
 
 // Parking offset of a shifted block: far below every real voucher number.
@@ -20,6 +30,72 @@ bool RunShift(char op, int offset, int lower, int upper) {
   SqlParams params{std::string(1, op), offset, lower, upper};
   return Database::Execute(Database::LoadStatement(412), params) &&
          Database::Execute(Database::LoadStatement(411), params);
+}
+
+// The classic move of the block above `after`: park it far below every real
+// number, then bring it back one place higher or lower. Two passes over the
+// block, but no two vouchers share a number at any moment.
+bool ParkAndReturn(int after, int next, bool up) {
+  const int park = up ? kParkOffset : kParkOffset + 1;
+  const int back = up ? kParkOffset + 1 : kParkOffset;
+  const int parked_after = after - park;
+  return RunShift('-', park, after, next) &&
+         RunShift('+', back, parked_after, parked_after / 1000 * 1000 + 1000);
+}
+
+// True when a voucher record or line is numbered `number`.
+bool NumberInUse(int number) {
+  CDBPack record;
+  record.Open(Database::LoadStatement(250), {number});
+  if (!record.IsEnd()) return true;
+  CDBPack lines;
+  lines.Open(Database::LoadStatement(253), {number});
+  return !lines.IsEnd();
+}
+
+// The one-pass move of the block lower < number < upper by `step` (+1 or -1):
+// statement `copy` writes every row of the block at its new number, over the row
+// that stood there (the block is read whole before anything is written), and
+// `remove` deletes each old key that no copy landed on: the lowest voucher of a
+// block moving up, the highest of one moving down, and a line 2 whose neighbour
+// has two lines only. `Key` is a row key: a number, or a number and a line.
+template <typename Key>
+bool MoveBlock(const std::vector<Key>& keys, int copy, int step, int lower, int upper,
+               const std::function<bool(const Key&)>& remove,
+               const std::function<Key(const Key&, int)>& shifted) {
+  if (keys.empty()) return true;
+  if (!Database::Execute(Database::LoadStatement(copy), {step, lower, upper})) return false;
+  for (const Key& key : keys) {
+    if (!std::binary_search(keys.begin(), keys.end(), shifted(key, -step)) && !remove(key)) return false;
+  }
+  return true;
+}
+
+bool MoveRecords(int lower, int upper, int step) {
+  std::vector<int> numbers;
+  {
+    CDBPack rows;
+    rows.Open(Database::LoadStatement(905), {lower, upper});
+    for (; !rows.IsEnd(); rows.MoveNext()) numbers.push_back(rows.GetLong("Voucher_No"));
+  }
+  return MoveBlock<int>(
+      numbers, 906, step, lower, upper,
+      [](const int& number) { return Database::Execute(Database::LoadStatement(254), {number}) != 0; },
+      [](const int& number, int by) { return number + by; });
+}
+
+bool MoveLines(int lower, int upper, int step) {
+  using LineKey = std::pair<int, int>;  // number, line
+  std::vector<LineKey> keys;
+  {
+    CDBPack rows;
+    rows.Open(Database::LoadStatement(907), {lower, upper});
+    for (; !rows.IsEnd(); rows.MoveNext()) keys.emplace_back(rows.GetLong("Voucher_No"), rows.GetShort("Line_No"));
+  }
+  return MoveBlock<LineKey>(
+      keys, 908, step, lower, upper,
+      [](const LineKey& key) { return Database::Execute(Database::LoadStatement(909), {key.first, key.second}) != 0; },
+      [](const LineKey& key, int by) { return LineKey{key.first + by, key.second}; });
 }
 
 bool MonthIsFull(int number) {
@@ -98,23 +174,37 @@ int NextVoucherNumber(int date, int hint) {
 bool ShiftMonth(int after, bool up) {
   Transaction tx;
   const int next = after / 1000 * 1000 + 1000;
-  // Park the block far below every real number, then bring it back one place
-  // higher or lower: no two vouchers share a number at any moment.
-  const int park = up ? kParkOffset : kParkOffset + 1;
-  const int back = up ? kParkOffset + 1 : kParkOffset;
-  const int parked_after = after - park;
-  bool ok = RunShift('-', park, after, next) &&
-            RunShift('+', back, parked_after, parked_after / 1000 * 1000 + 1000);
+  // Each voucher moves once, to a number of the block or to the one just past
+  // it: `next` moving up (never a voucher: sequences start at 1), `after` moving
+  // down (the voucher just removed). Should that number still be taken, the
+  // two-pass move runs instead and meets the clash just as it always did.
+  const int step = up ? 1 : -1;
+  double t0 = CpuNow();
+  bool in_use = NumberInUse(up ? next : after);
+  double t1 = CpuNow();
+  bool ok = in_use ? ParkAndReturn(after, next, up) : MoveRecords(after, next, step);
+  double t2 = CpuNow();
+  ok = ok && (in_use || MoveLines(after, next, step));
+  double t3 = CpuNow();
+  g_prof[1] += t1 - t0; g_prof[2] += t2 - t1; g_prof[3] += t3 - t2;
   return ok && tx.ok() && tx.Commit();
 }
 
 int WriteVoucher(const Booking& booking) {
+  double a = CpuNow();
   Transaction tx;
   int number = NextVoucherNumber(booking.date, 0);
+  double b = CpuNow();
   if (number == 0) tx.Fail();
-  bool ok = number && ShiftMonth(number - 1, true) && InsertVoucher(number, booking);
+  bool ok = number && ShiftMonth(number - 1, true);
+  double c = CpuNow();
+  ok = ok && InsertVoucher(number, booking);
+  double d = CpuNow();
   if (!ok) tx.Fail();
-  return Finish(tx, number);
+  int r = Finish(tx, number);
+  double e = CpuNow();
+  g_prof[0] += b - a; g_prof[4] += d - c; g_prof[5] += e - d; g_prof[6] += e - a;
+  return r;
 }
 
 int ReplaceVoucher(int old_number, const Booking& booking) {

@@ -3,9 +3,6 @@
 
 namespace cw {
 
-// 551: the greeting of a user who has not written one.
-inline constexpr char kDefaultGreeting[] =
-    "欢迎您使用Quillmoss家庭理财，希望她能为您的生活带来便利。（这里是默认的用户欢迎语，您可以在菜单“用户”->“界面设置”中修改）";
 // 761: shown instead of the card bills and the statistics.
 inline constexpr char kUntypedLeafNotice[] =
     "记账科目中尚有末级科目未设置科目类型，所以无法统计收入支出数据。设置科目类型请在系统管理菜单下的记账科目管理中进行。";

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/rgb.h"
+
 namespace cw {
 
 enum ThemeElement {
@@ -49,10 +51,6 @@ struct UserLook {
 };
 UserLook LookOfUser(int color_type, int font_type, const ThemeColours& own);
 
-struct Rgb {
-  int red = 0, green = 0, blue = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
 Rgb RgbOf(std::uint32_t colour);
 
 }  // namespace cw

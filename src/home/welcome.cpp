@@ -1,3 +1,4 @@
+#include "base/product.h"
 #include "home/welcome.h"
 
 #include "home/home_texts.h"

@@ -1,3 +1,4 @@
+#include "base/product.h"
 #include "prefs/user_admin.h"
 
 #include <optional>
@@ -22,7 +23,7 @@ UserResult AddUser(const UserInput& input) {
   if (!password) return UserResult::Refused(user_texts::kPasswordNotStored, UserField::kPassword);
   const std::string name = NormalisedUserName(input.name);
   const Rights rights = input.level == 0 ? Rights::All() : input.rights;
-  if (!Database::Execute(Database::LoadStatement(323), {name, *password, std::string(user_texts::kDefaultGreeting),
+  if (!Database::Execute(Database::LoadStatement(323), {name, *password, std::string(kDefaultGreeting),
                                                         input.level, input.state}))
     return UserResult::Failed();
   std::optional<UserRecord> added = FindUserByName(name);

@@ -36,9 +36,6 @@ inline constexpr char kOldPasswordWrong[] = "旧密码输入错误，请重新�
 inline constexpr char kNewPasswordMismatch[] = "新密码输入不一致，请重新输入！";
 inline constexpr char kPasswordNotStored[] = "密码未能保存，请重试。";
 
-// The greeting a new user starts with (string-table number 551).
-inline constexpr char kDefaultGreeting[] =
-    "欢迎您使用Quillmoss家庭理财，希望她能为您的生活带来便利。（这里是默认的用户欢迎语，您可以在菜单“用户”->“界面设置”中修改）";
 
 // Levels, states and the rights text.
 inline constexpr char kLevelAdministrator[] = "管理员";

@@ -53,6 +53,10 @@ CREATE INDEX AccountInput_Plan ON AccountInput (PlanID)
 -- Whether a user has entered vouchers (a user with vouchers cannot be deleted).
 CREATE INDEX AccountInput_Person ON AccountInput (Person_No)
 ;
+-- The opening vouchers (kind 1), which the period sums leave out. Partial: a
+-- booking that renumbers ordinary vouchers never touches it.
+CREATE INDEX AccountInput_Opening ON AccountInput (Input_Type) WHERE Input_Type = 1
+;
 -- Voucher line. Line_No 0, 1, 2 fixes the role of the line within its kind.
 CREATE TABLE Detail_Input (
   Voucher_No  INT32  NOT NULL,
@@ -65,8 +69,10 @@ CREATE TABLE Detail_Input (
 ) WITHOUT ROWID
 ;
 -- Ledger of one account (or of an account with its sub-accounts) in voucher
--- order; also whether an account has bookings at all.
-CREATE INDEX Detail_Input_Item ON Detail_Input (Item_No, Voucher_No)
+-- order; also whether an account has bookings at all. It carries side and
+-- amount, so balances and period sums over a list of accounts are read from
+-- the index alone, in voucher and line order per account.
+CREATE INDEX Detail_Input_Item ON Detail_Input (Item_No, Voucher_No, Line_No, IsDebit, Cash)
 ;
 -- Chart of accounts: 3 digits for a top-level account, 2 more per level.
 -- ItemType is stored on leaves; an account with sub-accounts carries 0.

@@ -54,6 +54,34 @@ SELECT Voucher_No, Input_Time, Checker_No, Person_No, Input_Type, PlanID, Deposi
 FROM AccountInput WHERE Voucher_No BETWEEN ?1 AND ?2 AND ({{SLOT}})
 ORDER BY Voucher_No
 
+-- Renumbering a month in one pass: the records (lines) above a number are copied
+-- one place up or down, each over the one that stood there, and the keys that
+-- no copy landed on are deleted (the lowest one moving up, the highest moving
+-- down). The copy reads the block before it writes, so no voucher is lost.
+
+-- @905 voucher numbers strictly between two bounds, in number order (lower, upper)
+SELECT Voucher_No FROM AccountInput
+WHERE Voucher_No > ?1 AND Voucher_No < ?2 ORDER BY Voucher_No
+
+-- @906 copy the voucher records numbered strictly between two bounds to their number plus an offset,
+-- over the records found there (offset, lower, upper)
+INSERT OR REPLACE INTO AccountInput (Voucher_No, Input_Time, Checker_No, Person_No, Input_Type, PlanID, DepositCode)
+SELECT Voucher_No + ?1, Input_Time, Checker_No, Person_No, Input_Type, PlanID, DepositCode FROM AccountInput
+WHERE Voucher_No > ?2 AND Voucher_No < ?3 ORDER BY Voucher_No
+
+-- @907 keys of the voucher lines numbered strictly between two bounds, in key order (lower, upper)
+SELECT Voucher_No, Line_No FROM Detail_Input
+WHERE Voucher_No > ?1 AND Voucher_No < ?2 ORDER BY Voucher_No, Line_No
+
+-- @908 copy the voucher lines numbered strictly between two bounds to their number plus an offset,
+-- over the lines found there (offset, lower, upper)
+INSERT OR REPLACE INTO Detail_Input (Voucher_No, Line_No, Content, Item_No, Cash, IsDebit)
+SELECT Voucher_No + ?1, Line_No, Content, Item_No, Cash, IsDebit FROM Detail_Input
+WHERE Voucher_No > ?2 AND Voucher_No < ?3 ORDER BY Voucher_No, Line_No
+
+-- @909 delete one voucher line (Voucher_No, Line_No)
+DELETE FROM Detail_Input WHERE Voucher_No = ?1 AND Line_No = ?2
+
 -- ---- balances and periods ----------------------------------------------------
 
 -- @372 per account the sum of debit amounts over vouchers numbered below a bound (bound)
@@ -98,6 +126,31 @@ ORDER BY Input_Time, Voucher_No LIMIT 1
 -- @738 the last voucher dated on or before a day (date)
 SELECT Voucher_No FROM AccountInput WHERE Input_Time <= ?1
 ORDER BY Input_Time DESC, Voucher_No DESC LIMIT 1
+
+-- Balances and period sums read from the account index alone (account, number,
+-- line, side, amount); the slot is an Item_No IN list. Opening vouchers are left
+-- out by their numbers (903), which a partial index keeps at hand.
+
+-- @901 per account the sums of debit (Debit) and of credit (Loan) amounts over vouchers numbered
+-- below a bound, in account order; a sum is null when the account has no line of that side (bound)
+SELECT Item_No, SUM(CASE WHEN IsDebit = 1 THEN Cash END) AS Debit, SUM(CASE WHEN IsDebit = 0 THEN Cash END) AS Loan
+FROM Detail_Input WHERE Voucher_No < ?1 AND ({{SLOT}})
+GROUP BY Item_No ORDER BY Item_No
+
+-- @902 lines on some accounts of vouchers numbered between two bounds, per account in number and
+-- line order (first, last)
+SELECT Item_No, Voucher_No, Line_No, Cash, IsDebit FROM Detail_Input
+WHERE ({{SLOT}}) AND Voucher_No BETWEEN ?1 AND ?2
+ORDER BY Item_No, Voucher_No, Line_No
+
+-- @903 the opening vouchers (kind 1) numbered between two bounds, in number order (first, last)
+SELECT Voucher_No FROM AccountInput
+WHERE Input_Type = 1 AND Voucher_No BETWEEN ?1 AND ?2 ORDER BY Voucher_No
+
+-- @904 lines on some accounts of the opening vouchers (kind 1), per account in number and line order
+SELECT Item_No, Voucher_No, Line_No, Cash, IsDebit FROM Detail_Input
+WHERE ({{SLOT}}) AND Voucher_No IN (SELECT Voucher_No FROM AccountInput WHERE Input_Type = 1)
+ORDER BY Item_No, Voucher_No, Line_No
 
 -- ---- chart of accounts ---------------------------------------------------------
 

@@ -1,4 +1,5 @@
 // The date sentence and the greeting at the top of the home page.
+#include "base/product.h"
 #include "home/date_line.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // The home page window on the demonstration household and on a chart with an
 // untyped leaf: it builds, shows the figures, animates the picture and turns
 // link clicks into page requests.
+#include "base/product.h"
 #include "home/ui/home_wnd.h"
 
 #include <gtest/gtest.h>

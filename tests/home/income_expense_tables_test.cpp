@@ -1,5 +1,6 @@
 // The income and expense statistics of the home page on a small ledger, and
 // the notice that replaces the figures while a leaf account has no type.
+#include "base/product.h"
 #include "home/income_expense_tables.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 // with its message, and what is written.
 #include <gtest/gtest.h>
 
+#include "base/product.h"
 #include "core/session.h"
 #include "core/voucher_engine.h"
 #include "prefs/login.h"
@@ -71,7 +72,7 @@ TEST_F(UserAdminTest, AddWritesTheUserWithGreetingRightsAndHashedPassword) {
   EXPECT_EQ("张三", user->name);
   EXPECT_EQ(1, user->level);
   EXPECT_EQ(1, user->state);
-  EXPECT_EQ(t::kDefaultGreeting, user->welcome_word);
+  EXPECT_EQ(cw::kDefaultGreeting, user->welcome_word);
   EXPECT_TRUE(IsArgon2Password(user->password));
   EXPECT_TRUE(VerifyPassword(user->password, "pw"));
   EXPECT_EQ(rights, ReadRights(result.person_no));

@@ -1,0 +1,30 @@
+#include "app/built_features.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/app_commands.h"
+
+namespace cw {
+namespace {
+
+constexpr std::array kBuiltPages{
+    cmd::kHomePage,
+    cmd::kUserManagement,
+};
+
+constexpr std::array kBuiltCommands{
+    cmd::kRelogin,  cmd::kChangePassword, cmd::kExit,    cmd::kCalculator, cmd::kHelp,
+    cmd::kDailyNote, cmd::kWebSite,       cmd::kSupport, cmd::kAbout,      cmd::kBack,
+    cmd::kForward,
+};
+
+}  // namespace
+
+bool PageBuilt(int page) { return std::ranges::find(kBuiltPages, page) != kBuiltPages.end(); }
+
+bool CommandBuilt(int command) {
+  return std::ranges::find(kBuiltCommands, command) != kBuiltCommands.end();
+}
+
+}  // namespace cw

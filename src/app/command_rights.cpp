@@ -1,0 +1,47 @@
+#include "app/command_rights.h"
+
+#include "app/app_commands.h"
+#include "app/built_features.h"
+#include "app/page_routing.h"
+#include "core/ledger_model.h"
+
+namespace cw {
+
+Need NeedOfCommand(int command) {
+  const int page = PageOfCommand(command);
+  if (page == cmd::kUserManagement) return Need::kUserAdmin;
+  if (page == cmd::kAccountManagement || page == cmd::kDatabaseManagement) return Need::kSystemSet;
+  switch (PageClass(page)) {
+    case 1:
+    case 2: return Need::kVoucher;
+    case 3:
+    case 4: return Need::kVoucherQuery;
+    case 5:
+    case 6:
+    case 7: return Need::kVoucherGraph;
+    case 8:
+    case 9: return Need::kBudget;
+    default: return Need::kNothing;
+  }
+}
+
+bool Permitted(Need need, const Rights& rights, int level) {
+  switch (need) {
+    case Need::kNothing: return true;
+    case Need::kVoucher: return rights.voucher;
+    case Need::kVoucherQuery: return rights.voucher_query;
+    case Need::kVoucherGraph: return rights.voucher_graph;
+    case Need::kBudget: return rights.budget;
+    case Need::kSystemSet: return rights.system_set;
+    case Need::kUserAdmin: return rights.system_set && level == 0;
+  }
+  return false;
+}
+
+bool CommandEnabled(int command, const Rights& rights, int level) {
+  if (!Permitted(NeedOfCommand(command), rights, level)) return false;
+  const int page = PageOfCommand(command);
+  return page != 0 ? PageBuilt(page) : CommandBuilt(command);
+}
+
+}  // namespace cw

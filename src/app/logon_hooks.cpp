@@ -1,0 +1,17 @@
+#include "app/logon_hooks.h"
+
+#include "app/logon_profile.h"
+
+namespace cw {
+
+// The steps named in the header belong to the backup, music, scheduled-booking
+// and update subsystems; none of them is part of this program yet, so each
+// hook has nothing to run.
+
+void StartLogonWork(const LogonProfile&) {}
+
+void EndLogonWork(const LogonProfile&) {}
+
+void RunClosingWork(bool) {}
+
+}  // namespace cw

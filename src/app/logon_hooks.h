@@ -1,0 +1,24 @@
+#pragma once
+// The work other subsystems attach to a user's logon and to the end of the
+// program. The frame calls these at the fixed points of its start-up and
+// shutdown order; each subsystem adds its step inside.
+namespace cw {
+
+struct LogonProfile;
+
+// After the profile is loaded and before the home page opens: the update check
+// when "AutoUpdate" is set, the background music when the user plays it, the
+// scheduled-booking run (which sends 1199 to the frame when it has finished).
+void StartLogonWork(const LogonProfile& profile);
+
+// When a user's logon ends (re-login or close): the music state is saved.
+void EndLogonWork(const LogonProfile& profile);
+
+// When the frame closes, after the placement is saved and the module window is
+// gone, before the database is closed. With the user's data open: the
+// automatic backup with "BackupTime", the compaction once per calendar month
+// with "CompressTime", then the manual-backup reminder. Nothing while the
+// demonstration data is open.
+void RunClosingWork(bool demo_open);
+
+}  // namespace cw

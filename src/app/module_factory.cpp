@@ -1,0 +1,25 @@
+#include "app/module_factory.h"
+
+#include "app/ctrl_wnd_main.h"
+#include "app/ctrl_wnd_system.h"
+
+namespace cw {
+
+CHmCtrlWnd* CreateModule(ModuleKind kind, const LogonProfile& profile, const ThemeColours& colours,
+                         QWidget* parent) {
+  switch (kind) {
+    case ModuleKind::kMain: return new CCtrlWndMain(profile, colours, parent);
+    case ModuleKind::kSystem: return new CCtrlWndSystem(profile, parent);
+    // Daily entry (CCtrlWndAccountEasy), ledgers (CCtrlWndAccountQuery),
+    // statistics (CCtrlWndAccountGraph) and budgets (CCtrlWndAccountBudget)
+    // arrive with their modules.
+    case ModuleKind::kAccountEasy:
+    case ModuleKind::kAccountQuery:
+    case ModuleKind::kAccountGraph:
+    case ModuleKind::kAccountBudget:
+    case ModuleKind::kNone: return nullptr;
+  }
+  return nullptr;
+}
+
+}  // namespace cw

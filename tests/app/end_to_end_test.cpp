@@ -1,0 +1,94 @@
+// The desktop program as a person uses it, offscreen: start on a fresh data
+// home, log in to the demonstration data as a user with a password, see the
+// home page, log in again as the administrator, add a user in user
+// management, and log in as that user.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/app_commands.h"
+#include "app/coinwright_app.h"
+#include "app/ctrl_wnd_main.h"
+#include "app/ctrl_wnd_system.h"
+#include "app/main_frame.h"
+#include "app/user_logon.h"
+#include "core/settings.h"
+#include "desktop_driver.h"
+#include "home/ui/daily_note.h"
+#include "home/ui/home_wnd.h"
+#include "modal_driver.h"
+#include "prefs/ui/user_input_dialog.h"
+#include "prefs/ui/user_management_page.h"
+#include "prefs/user_records.h"
+#include "store/database.h"
+
+namespace cw {
+namespace {
+
+constexpr int kMom = 2;
+
+TEST(EndToEndTest, LoginHomePageUserManagementAndNewUser) {
+  QTemporaryDir home;
+  ASSERT_TRUE(testing::PrepareDemoUserPassword(home.path().toStdString(), kMom, "mama2024"));
+
+  CCoinwrightApp app;
+  bool logged_in = false, tip_closed = false;
+  testing::OnModal<CUserLogon>(testing::LogIn("妈妈", "mama2024", /*demo=*/true), &logged_in);
+  testing::OnModal<CDailyNote>(testing::CloseDailyNote(), &tip_closed);
+  ASSERT_TRUE(app.InitInstance({"coinwright", "--home", home.path()}));
+  EXPECT_TRUE(logged_in);
+  CMainFrame* frame = app.MainFrame();
+  ASSERT_NE(nullptr, frame);
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_TRUE(frame->windowTitle().endsWith("  -  妈妈"));
+
+  // The tip of the day opens over the home page after the login.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return tip_closed; }, 10000));
+  auto* home_module = qobject_cast<CCtrlWndMain*>(frame->Module());
+  ASSERT_NE(nullptr, home_module);
+  EXPECT_TRUE(home_module->Home()->isVisible());
+  EXPECT_FALSE(home_module->Home()->Figures().summary.rows.empty());
+  EXPECT_FALSE(frame->MenuAction(cmd::kUserManagement)->isEnabled());
+
+  // The administrator of the demonstration household; his tip stays closed.
+  settings::SetNumber(settings::UserKey(1), "HideDailyNote", 1);
+  testing::OnModal<CUserLogon>(testing::LogIn("爸爸", "", /*demo=*/true), &logged_in);
+  frame->MenuAction(cmd::kRelogin)->trigger();
+  ASSERT_TRUE(logged_in);
+  EXPECT_TRUE(frame->windowTitle().endsWith("  -  爸爸"));
+  EXPECT_EQ(Database::kDemoData, Database::CurrentDatabase());
+
+  frame->MenuAction(cmd::kUserManagement)->trigger();
+  auto* system = qobject_cast<CCtrlWndSystem*>(frame->Module());
+  ASSERT_NE(nullptr, system);
+  ASSERT_NE(nullptr, system->Users());
+  EXPECT_EQ(3, testing::UserRows(system->Users()));
+
+  bool added = false;
+  testing::OnModal<CUserInput>(testing::FillNewUser("小红", "hong456"), &added);
+  frame->ToolbarAction(cmd::kAdd)->trigger();
+  ASSERT_TRUE(added);
+  EXPECT_EQ(4, testing::UserRows(system->Users()));
+  const std::optional<UserRecord> hong = FindUserByName("小红");
+  ASSERT_TRUE(hong.has_value());
+
+  settings::SetNumber(settings::UserKey(hong->person_no), "HideDailyNote", 1);
+  testing::OnModal<CUserLogon>(testing::LogIn("小红", "hong456", /*demo=*/true), &logged_in);
+  frame->MenuAction(cmd::kRelogin)->trigger();
+  ASSERT_TRUE(logged_in);
+  EXPECT_TRUE(frame->windowTitle().endsWith("  -  小红"));
+  EXPECT_EQ(hong->person_no, frame->Profile().person_no);
+  EXPECT_EQ(ModuleKind::kMain, frame->Module()->Kind());
+  EXPECT_FALSE(frame->MenuAction(cmd::kUserManagement)->isEnabled());
+
+  frame->close();
+  EXPECT_EQ(0, app.ExitInstance(0));
+  EXPECT_FALSE(Database::IsOpen());
+  EXPECT_EQ(1, settings::GetNumber("Wnd", "Maximum"));
+}
+
+}  // namespace
+}  // namespace cw

@@ -1,0 +1,12 @@
+#!/bin/sh
+# Takes the screenshots of docs/screenshots/ under a virtual X server: the login
+# dialog, the home page on the demonstration data and the user-management page.
+# Run by hand from the repository root after a build:
+#   tests/app/screenshots.sh [BUILD_DIR]
+set -eu
+build=${1:-build}
+tour="$build/tests/app/cw_app_screenshot_tour"
+[ -x "$tour" ] || { echo "build first: $tour is missing" >&2; exit 1; }
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x800x24" "$tour" docs/screenshots

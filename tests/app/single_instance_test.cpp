@@ -1,0 +1,61 @@
+// One copy per user: a second start signals the first and ends.
+#include "app/single_instance.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include "app/app_commands.h"
+
+namespace cw {
+namespace {
+
+TEST(SingleInstanceTest, SecondCopyInTheSameHomeSignalsTheFirst) {
+  QTemporaryDir home;
+  SingleInstance first(home.path());
+  ASSERT_TRUE(first.Acquire());
+  QSignalSpy received(&first, &SingleInstance::MessageReceived);
+
+  SingleInstance second(home.path());
+  EXPECT_FALSE(second.Acquire());
+  ASSERT_TRUE(received.count() > 0 || received.wait(3000));
+  EXPECT_EQ(cmd::kBringToFront, received.at(0).at(0).toInt());
+}
+
+TEST(SingleInstanceTest, LockLeftByACrashedCopyDoesNotBlock) {
+  QTemporaryDir home;
+  // What a copy that died leaves behind: a lock naming a process that is gone.
+  QFile lock(QDir(home.path()).filePath("Coinwright.lock"));
+  ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+  lock.write("999999\ncoinwright\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  lock.close();
+  SingleInstance instance(home.path());
+  EXPECT_TRUE(instance.Acquire());
+}
+
+TEST(SingleInstanceTest, TheRealProgramStartedTwiceSignalsAndLeavesTheDataAlone) {
+  QTemporaryDir home;
+  SingleInstance first(home.path());
+  ASSERT_TRUE(first.Acquire());
+  QSignalSpy received(&first, &SingleInstance::MessageReceived);
+
+  QProcess second;
+  second.start(COINWRIGHT_BINARY, {"--home", home.path()});
+  ASSERT_TRUE(second.waitForStarted(5000));
+  // The connection is accepted by this process's event loop.
+  ASSERT_TRUE(received.wait(10000));
+  ASSERT_TRUE(second.waitForFinished(10000));
+  EXPECT_EQ(QProcess::NormalExit, second.exitStatus());
+  EXPECT_EQ(0, second.exitCode());
+  EXPECT_EQ(cmd::kBringToFront, received.at(0).at(0).toInt());
+  EXPECT_FALSE(QFile::exists(QDir(home.path()).filePath("CW.db")));
+  EXPECT_FALSE(QFile::exists(QDir(home.path()).filePath("CWSample.db")));
+}
+
+}  // namespace
+}  // namespace cw
