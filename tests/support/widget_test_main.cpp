@@ -1,4 +1,4 @@
-// The widget tests run without a screen: the offscreen platform, and a private
+// The main of every widget test program: the offscreen platform, and a private
 // runtime folder, which also keeps the single-instance socket of each test
 // program apart from any running copy.
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
-  std::string runtime = (std::filesystem::temp_directory_path() / "cw-app-ui-XXXXXX").string();
+  std::string runtime = (std::filesystem::temp_directory_path() / "cw-widget-test-XXXXXX").string();
   const bool private_runtime = mkdtemp(runtime.data()) != nullptr;
   if (private_runtime) setenv("XDG_RUNTIME_DIR", runtime.c_str(), /*overwrite=*/1);
 
