@@ -7,11 +7,6 @@
 
 namespace cw {
 
-QColor StoredColour(std::uint32_t colour) {
-  const Rgb rgb = RgbOf(colour);
-  return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 CControlWnd::CControlWnd(QWidget* parent) : QWidget(parent) {
   navigation_ = new NavigationBar(this);
   arrow_ = new QToolButton(this);

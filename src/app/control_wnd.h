@@ -5,6 +5,7 @@
 
 #include "app/navigation_model.h"
 #include "home/theme.h"
+#include "ui/qt_colour.h"
 
 class QHBoxLayout;
 class QToolButton;
@@ -51,8 +52,5 @@ class CControlWnd : public QWidget {
   QHBoxLayout* layout_ = nullptr;
   bool hidden_ = false;
 };
-
-// A colour as the user table stores it (0x00BBGGRR).
-QColor StoredColour(std::uint32_t colour);
 
 }  // namespace cw

@@ -5,11 +5,10 @@
 #include <QStyleOptionButton>
 
 #include "controls/grid_table_model.h"
+#include "ui/qt_colour.h"
 
 namespace cw {
 namespace {
-
-QColor ToQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 void PaintExpandBox(QPainter* painter, const QRect& box, bool expanded, const QColor& colour) {
   painter->save();

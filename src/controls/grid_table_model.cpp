@@ -3,26 +3,9 @@
 #include <QColor>
 
 #include "controls/cell_colours.h"
+#include "controls/qt_conversions.h"
 
 namespace cw {
-namespace {
-
-QColor ToQColor(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-
-Qt::Alignment ToQtAlignment(Align align) {
-  switch (align) {
-    case Align::Centre:
-      return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Align::Right:
-      return Qt::AlignRight | Qt::AlignVCenter;
-    case Align::Left:
-      break;
-  }
-  return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
-}  // namespace
-
 GridTableModel::GridTableModel(const GridModel& model, const GridCallbacks& callbacks, const GridColours& colours,
                                QObject* parent)
     : QAbstractTableModel(parent), model_(model), callbacks_(callbacks), colours_(colours) {}

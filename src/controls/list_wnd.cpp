@@ -14,6 +14,7 @@
 #include "controls/grid_editor.h"
 #include "controls/grid_painting.h"
 #include "controls/grid_table_model.h"
+#include "controls/qt_conversions.h"
 
 namespace cw {
 
@@ -39,18 +40,6 @@ class GridView : public QTableView {
 namespace {
 
 QString ColourText(const Rgb& rgb) { return QString("rgb(%1, %2, %3)").arg(rgb.red).arg(rgb.green).arg(rgb.blue); }
-
-Qt::Alignment EditorAlignment(Align align) {
-  switch (align) {
-    case Align::Centre:
-      return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Align::Right:
-      return Qt::AlignRight | Qt::AlignVCenter;
-    case Align::Left:
-      break;
-  }
-  return Qt::AlignLeft | Qt::AlignVCenter;
-}
 
 }  // namespace
 
@@ -240,7 +229,7 @@ bool CListWnd::OpenEditor(int row, int column) {
   view_->scrollTo(table_->index(row, table_->ToViewColumn(column)));
   PlaceEditor();
   editor_->setFont(font());
-  editor_->setAlignment(EditorAlignment(model_.Column(column).align));
+  editor_->setAlignment(ToQtAlignment(model_.Column(column).align));
   editor_->setText(QString::fromStdString(model_.Cell(row, column)));
   editor_->show();
   editor_->selectAll();

@@ -48,9 +48,4 @@ UserLook LookOfUser(int color_type, int font_type, const ThemeColours& own) {
   return {ResolveThemeColours(color_type, own), FontPointSize(font_type)};
 }
 
-Rgb RgbOf(std::uint32_t colour) {
-  return {static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-          static_cast<int>((colour >> 16) & 0xFF)};
-}
-
 }  // namespace cw

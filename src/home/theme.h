@@ -51,6 +51,5 @@ struct UserLook {
 };
 UserLook LookOfUser(int color_type, int font_type, const ThemeColours& own);
 
-Rgb RgbOf(std::uint32_t colour);
 
 }  // namespace cw

@@ -10,17 +10,13 @@
 #include "home/home_texts.h"
 #include "home/ui/table_html.h"
 #include "home/welcome.h"
+#include "ui/qt_colour.h"
 
 namespace cw {
 namespace {
 
 constexpr int kPictureBox = 200;
 constexpr int kPictureFrame = 2;
-
-QColor ColourOf(std::uint32_t colour) {
-  const Rgb rgb = RgbOf(colour);
-  return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 QLabel* RichLabel(QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -70,7 +66,7 @@ void CHomeWnd::Build() {
   page_ = new QWidget;
   page_->setAutoFillBackground(true);
   QPalette palette = page_->palette();
-  palette.setColor(QPalette::Window, ColourOf(user_.colours[kMainColour]));
+  palette.setColor(QPalette::Window, StoredColour(user_.colours[kMainColour]));
   page_->setPalette(palette);
 
   auto* outer = new QVBoxLayout(page_);
@@ -168,7 +164,7 @@ void CHomeWnd::AddTable(const HomeTable& table, bool with_title) {
   auto* body = RichLabel(page_);
   body->setObjectName(QString::fromStdString(table.title));
   body->setWordWrap(false);
-  body->setText(TableHtml(table, ColourOf(user_.colours[kMainCapColour])));
+  body->setText(TableHtml(table, StoredColour(user_.colours[kMainCapColour])));
   connect(body, &QLabel::linkActivated, this, &CHomeWnd::OnLink);
   sections_->addWidget(body);
 }
