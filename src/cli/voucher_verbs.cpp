@@ -2,7 +2,7 @@
 // voucher engine is called; the engine writes in one transaction.
 #include <optional>
 
-#include "cli/booking_checks.h"
+#include "bookkeeping/booking/booking_checks.h"
 #include "cli/cli_error.h"
 #include "cli/data_home.h"
 #include "cli/value_parsing.h"
@@ -54,7 +54,7 @@ Booking ReadBooking(const VerbOptions& options) {
 // that its month has room for it (`old_number`: the voucher it replaces, or 0).
 void CheckBookable(Booking& booking, int old_number) {
   FillAccountTypes(booking);
-  if (std::string why = CheckBooking(booking); !why.empty()) throw BadInput(why);
+  if (std::string why = CheckTypedBooking(booking); !why.empty()) throw BadInput(why);
   // Only reads: the engine runs it again inside its transaction.
   if (NextVoucherNumber(booking.date, old_number) == 0) throw BadInput("no room for the voucher");
 }

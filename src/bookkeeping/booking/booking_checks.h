@@ -1,0 +1,45 @@
+#pragma once
+// What a booking must pass before it reaches the voucher engine.
+//
+// CheckEntry runs the booking dialog's checks in the dialog's order and names
+// the input that gets the focus. CheckTypedBooking is for bookings typed as
+// text (the command-line tool), where nothing limits the kind, the accounts or
+// the deposit code the way the dialog's choices do: it runs the same amount
+// and account checks plus those limits.
+#include <string>
+
+#include "core/booking.h"
+
+namespace cw {
+
+// The inputs of the booking form a refusal points at.
+enum class EntryField { kNone, kAmount1, kAmount2, kAccount1, kAccount2, kAccount3 };
+
+struct Refusal {
+  std::string message;  // empty: nothing refused
+  EntryField field = EntryField::kNone;
+  explicit operator bool() const { return !message.empty(); }
+};
+
+// The dialog's checks of a composed booking (ComposeBooking), in order:
+//   1. amount 1 above 0;  2. for kind 10 amount 2 (the proceeds) above 0;
+//   3. amount 2 not below 0 (interest or proceeds are never negative: the
+//      voucher lines would carry negative amounts);
+//   4. amount 1, then amount 2, at most 1e12;
+//   5. every account of the kind's lines selected and in the chart cache;
+//   6. account 1 different from account 2.
+// Amount 2 counts only for the three-line kinds. Reads the chart cache.
+Refusal CheckEntry(const Booking& booking);
+
+// Sets the three account types from the chart cache.
+void FillAccountTypes(Booking& booking);
+
+// The message that refuses a typed booking, empty when it may be booked: an
+// unknown kind or values the kind has no field for, the checks of CheckEntry
+// (an unknown account named by its code), the third account different from the
+// other two, every account a typed leaf of a type the kind's picker lists, the
+// deposit code one of the list for kind 40 and 0 otherwise. The types must be
+// filled (FillAccountTypes).
+std::string CheckTypedBooking(const Booking& booking);
+
+}  // namespace cw
