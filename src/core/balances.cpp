@@ -112,6 +112,23 @@ double OpeningValue(int type, const std::string& accounts, int s) {
   return opening;
 }
 
+// Sorts `items`, made of ascending runs starting at `starts`, by merging
+// neighbouring runs until one is left.
+template <typename T, typename Less>
+void MergeRuns(std::vector<T>& items, std::vector<std::size_t> starts, Less less) {
+  starts.push_back(items.size());  // bounds: run i is [starts[i], starts[i + 1])
+  while (starts.size() > 2) {
+    std::vector<std::size_t> merged;
+    std::size_t i = 0;
+    for (; i + 2 < starts.size(); i += 2) {
+      std::inplace_merge(items.begin() + starts[i], items.begin() + starts[i + 1], items.begin() + starts[i + 2], less);
+      merged.push_back(starts[i]);
+    }
+    for (; i < starts.size(); ++i) merged.push_back(starts[i]);  // an odd run out, and the end
+    starts = std::move(merged);
+  }
+}
+
 // The walk of DateSeries for year and month periods, whose voucher numbers carry
 // the period: the lines come from the account index and are put back into
 // number and line order before the walk.
@@ -126,7 +143,12 @@ std::vector<double> NumberedSeries(int type, const std::string& accounts, int ki
     return slot >= 0 && slot < static_cast<int>(values.size()) ? slot : -1;
   };
   const std::vector<int> openings = OpeningVouchers(s, e);
+  auto before = [](const SignedLine& a, const SignedLine& b) {
+    return a.voucher != b.voucher ? a.voucher < b.voucher : a.line < b.line;
+  };
+  // The rows come in ascending runs (one per account); `runs` marks where each starts.
   std::vector<SignedLine> lines;
+  std::vector<std::size_t> runs;
   {
     CDBPack rows;
     rows.Open(Database::LoadStatement(902, accounts), {s, e});
@@ -134,12 +156,12 @@ std::vector<double> NumberedSeries(int type, const std::string& accounts, int ki
       int number = rows.GetLong("Voucher_No");
       if (IsOpening(openings, number)) continue;
       double cash = rows.GetDouble("Cash");
-      lines.push_back({number, rows.GetShort("Line_No"), IncreasesBalance(type, rows.GetBool("IsDebit")) ? cash : -cash});
+      SignedLine line{number, rows.GetShort("Line_No"), IncreasesBalance(type, rows.GetBool("IsDebit")) ? cash : -cash};
+      if (lines.empty() || !before(lines.back(), line)) runs.push_back(lines.size());
+      lines.push_back(line);
     }
   }
-  std::sort(lines.begin(), lines.end(), [](const SignedLine& a, const SignedLine& b) {
-    return a.voucher != b.voucher ? a.voucher < b.voucher : a.line < b.line;
-  });
+  MergeRuns(lines, runs, before);
   int current = -1;
   double sum = 0;
   for (const SignedLine& line : lines) {

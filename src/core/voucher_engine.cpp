@@ -1,7 +1,6 @@
 #include "core/voucher_engine.h"
 
 #include <algorithm>
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -15,12 +14,7 @@
 #include "store/database.h"
 #include "store/row_reader.h"
 
-#include <ctime>
-#include <cstdio>
 namespace cw {
-double g_prof[8];
-static double CpuNow() { timespec t; clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t); return t.tv_sec + t.tv_nsec * 1e-9; }
-struct ProfDump { ~ProfDump() { std::fprintf(stderr, "next %.1f numinuse %.1f rec %.1f lines %.1f insert %.1f commit %.1f total %.1f\n", g_prof[0]*1e3, g_prof[1]*1e3, g_prof[2]*1e3, g_prof[3]*1e3, g_prof[4]*1e3, g_prof[5]*1e3, g_prof[6]*1e3); } } g_dump;
 namespace {
 
 // Parking offset of a shifted block: far below every real voucher number.
@@ -53,20 +47,23 @@ bool NumberInUse(int number) {
   return !lines.IsEnd();
 }
 
-// The one-pass move of the block lower < number < upper by `step` (+1 or -1):
-// statement `copy` writes every row of the block at its new number, over the row
-// that stood there (the block is read whole before anything is written), and
-// `remove` deletes each old key that no copy landed on: the lowest voucher of a
-// block moving up, the highest of one moving down, and a line 2 whose neighbour
-// has two lines only. `Key` is a row key: a number, or a number and a line.
-template <typename Key>
-bool MoveBlock(const std::vector<Key>& keys, int copy, int step, int lower, int upper,
-               const std::function<bool(const Key&)>& remove,
-               const std::function<Key(const Key&, int)>& shifted) {
+// Row keys of the voucher tables: a number, or a number and a line.
+using LineKey = std::pair<int, int>;  // Voucher_No, Line_No
+int Shifted(int number, int by) { return number + by; }
+LineKey Shifted(const LineKey& key, int by) { return {key.first + by, key.second}; }
+
+// The one-pass move of the block lower < number < upper by `step` (+1 or -1).
+// Statement `copy` writes every row of the block at its new number, over the
+// row that stood there (it reads the whole block before it writes); then each
+// old key that no copy landed on is removed: the lowest voucher of a block
+// moving up, the highest of one moving down, and a line 2 next to a voucher of
+// two lines. `keys` are the block's row keys in ascending order.
+template <typename Key, typename Remove>
+bool MoveBlock(const std::vector<Key>& keys, int copy, int step, int lower, int upper, Remove remove) {
   if (keys.empty()) return true;
   if (!Database::Execute(Database::LoadStatement(copy), {step, lower, upper})) return false;
   for (const Key& key : keys) {
-    if (!std::binary_search(keys.begin(), keys.end(), shifted(key, -step)) && !remove(key)) return false;
+    if (!std::binary_search(keys.begin(), keys.end(), Shifted(key, -step)) && !remove(key)) return false;
   }
   return true;
 }
@@ -78,24 +75,20 @@ bool MoveRecords(int lower, int upper, int step) {
     rows.Open(Database::LoadStatement(905), {lower, upper});
     for (; !rows.IsEnd(); rows.MoveNext()) numbers.push_back(rows.GetLong("Voucher_No"));
   }
-  return MoveBlock<int>(
-      numbers, 906, step, lower, upper,
-      [](const int& number) { return Database::Execute(Database::LoadStatement(254), {number}) != 0; },
-      [](const int& number, int by) { return number + by; });
+  return MoveBlock(numbers, 906, step, lower, upper,
+                   [](int number) { return Database::Execute(Database::LoadStatement(254), {number}) != 0; });
 }
 
 bool MoveLines(int lower, int upper, int step) {
-  using LineKey = std::pair<int, int>;  // number, line
   std::vector<LineKey> keys;
   {
     CDBPack rows;
     rows.Open(Database::LoadStatement(907), {lower, upper});
     for (; !rows.IsEnd(); rows.MoveNext()) keys.emplace_back(rows.GetLong("Voucher_No"), rows.GetShort("Line_No"));
   }
-  return MoveBlock<LineKey>(
-      keys, 908, step, lower, upper,
-      [](const LineKey& key) { return Database::Execute(Database::LoadStatement(909), {key.first, key.second}) != 0; },
-      [](const LineKey& key, int by) { return LineKey{key.first + by, key.second}; });
+  return MoveBlock(keys, 908, step, lower, upper, [](const LineKey& key) {
+    return Database::Execute(Database::LoadStatement(909), {key.first, key.second}) != 0;
+  });
 }
 
 bool MonthIsFull(int number) {
@@ -174,37 +167,24 @@ int NextVoucherNumber(int date, int hint) {
 bool ShiftMonth(int after, bool up) {
   Transaction tx;
   const int next = after / 1000 * 1000 + 1000;
-  // Each voucher moves once, to a number of the block or to the one just past
-  // it: `next` moving up (never a voucher: sequences start at 1), `after` moving
-  // down (the voucher just removed). Should that number still be taken, the
-  // two-pass move runs instead and meets the clash just as it always did.
+  // Each voucher moves once. Every new number lies within the block except at
+  // most one at its edge: `next` when it moves up (sequence 0 of the next month,
+  // never a voucher's) or `after` when it moves down (the voucher just removed).
+  // Should that number be taken after all, the two-pass move runs instead and
+  // meets the clash just as it always did.
   const int step = up ? 1 : -1;
-  double t0 = CpuNow();
-  bool in_use = NumberInUse(up ? next : after);
-  double t1 = CpuNow();
-  bool ok = in_use ? ParkAndReturn(after, next, up) : MoveRecords(after, next, step);
-  double t2 = CpuNow();
-  ok = ok && (in_use || MoveLines(after, next, step));
-  double t3 = CpuNow();
-  g_prof[1] += t1 - t0; g_prof[2] += t2 - t1; g_prof[3] += t3 - t2;
+  bool ok = NumberInUse(up ? next : after) ? ParkAndReturn(after, next, up)
+                                           : MoveRecords(after, next, step) && MoveLines(after, next, step);
   return ok && tx.ok() && tx.Commit();
 }
 
 int WriteVoucher(const Booking& booking) {
-  double a = CpuNow();
   Transaction tx;
   int number = NextVoucherNumber(booking.date, 0);
-  double b = CpuNow();
   if (number == 0) tx.Fail();
-  bool ok = number && ShiftMonth(number - 1, true);
-  double c = CpuNow();
-  ok = ok && InsertVoucher(number, booking);
-  double d = CpuNow();
+  bool ok = number && ShiftMonth(number - 1, true) && InsertVoucher(number, booking);
   if (!ok) tx.Fail();
-  int r = Finish(tx, number);
-  double e = CpuNow();
-  g_prof[0] += b - a; g_prof[4] += d - c; g_prof[5] += e - d; g_prof[6] += e - a;
-  return r;
+  return Finish(tx, number);
 }
 
 int ReplaceVoucher(int old_number, const Booking& booking) {

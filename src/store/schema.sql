@@ -44,14 +44,19 @@ CREATE TABLE AccountInput (
   DepositCode  INT32    NOT NULL DEFAULT 0
 )
 ;
+-- A booking renumbers the later vouchers of its month (half a month on
+-- average), and every index of the two voucher tables is rewritten for each of
+-- them, so the tables carry only the indexes the ledger's queries need, and
+-- partial ones where a few vouchers are wanted. Person_No has none: the check
+-- whether a user entered or audited vouchers reads the table once anyway (for
+-- Checker_No).
+--
 -- First and last voucher on or after a date, vouchers of a day range.
 CREATE INDEX AccountInput_Time ON AccountInput (Input_Time)
 ;
--- Vouchers produced by one scheduled booking or by any.
-CREATE INDEX AccountInput_Plan ON AccountInput (PlanID)
-;
--- Whether a user has entered vouchers (a user with vouchers cannot be deleted).
-CREATE INDEX AccountInput_Person ON AccountInput (Person_No)
+-- Vouchers produced by scheduled bookings: a query for them says PlanID > 0
+-- (also next to PlanID = ?), so that this index answers it.
+CREATE INDEX AccountInput_Plan ON AccountInput (PlanID) WHERE PlanID > 0
 ;
 -- The opening vouchers (kind 1), which the period sums leave out. Partial: a
 -- booking that renumbers ordinary vouchers never touches it.

@@ -128,17 +128,18 @@ SELECT Voucher_No FROM AccountInput WHERE Input_Time <= ?1
 ORDER BY Input_Time DESC, Voucher_No DESC LIMIT 1
 
 -- Balances and period sums read from the account index alone (account, number,
--- line, side, amount); the slot is an Item_No IN list. Opening vouchers are left
--- out by their numbers (903), which a partial index keeps at hand.
+-- line, side, amount). Opening vouchers are left out by their numbers (903),
+-- which a partial index keeps at hand.
 
 -- @901 per account the sums of debit (Debit) and of credit (Loan) amounts over vouchers numbered
--- below a bound, in account order; a sum is null when the account has no line of that side (bound)
+-- below a bound, in account order; a sum is null when the account has no line of that side
+-- (bound; the slot is an Item_No IN list)
 SELECT Item_No, SUM(CASE WHEN IsDebit = 1 THEN Cash END) AS Debit, SUM(CASE WHEN IsDebit = 0 THEN Cash END) AS Loan
 FROM Detail_Input WHERE Voucher_No < ?1 AND ({{SLOT}})
 GROUP BY Item_No ORDER BY Item_No
 
 -- @902 lines on some accounts of vouchers numbered between two bounds, per account in number and
--- line order (first, last)
+-- line order (first, last; the slot is an Item_No IN list)
 SELECT Item_No, Voucher_No, Line_No, Cash, IsDebit FROM Detail_Input
 WHERE ({{SLOT}}) AND Voucher_No BETWEEN ?1 AND ?2
 ORDER BY Item_No, Voucher_No, Line_No
@@ -148,6 +149,7 @@ SELECT Voucher_No FROM AccountInput
 WHERE Input_Type = 1 AND Voucher_No BETWEEN ?1 AND ?2 ORDER BY Voucher_No
 
 -- @904 lines on some accounts of the opening vouchers (kind 1), per account in number and line order
+-- (the slot is an Item_No IN list)
 SELECT Item_No, Voucher_No, Line_No, Cash, IsDebit FROM Detail_Input
 WHERE ({{SLOT}}) AND Voucher_No IN (SELECT Voucher_No FROM AccountInput WHERE Input_Type = 1)
 ORDER BY Item_No, Voucher_No, Line_No
@@ -259,3 +261,90 @@ WHERE D.Item_No = ?1 ORDER BY D.Voucher_No, D.Line_No
 SELECT D.Cash, D.IsDebit, D.Item_No, D.Voucher_No
 FROM Detail_Input D JOIN AccountInput A ON A.Voucher_No = D.Voucher_No
 WHERE D.Voucher_No BETWEEN ?1 AND ?2 AND A.Input_Type <> 1 AND ({{SLOT}})
+
+-- ---- chart of accounts management ------------------------------------------------
+-- Adding, changing, deleting accounts and moving bookings between them. Besides
+-- the voucher lines, three kinds of record name a leaf account: scheduled-booking
+-- lines, budget lines and the account that repays a credit card; they follow the
+-- bookings when these move to another account.
+
+-- @353 delete an account (Item_No)
+DELETE FROM Item WHERE Item_No = ?1
+
+-- @380 move every voucher line from one account to another (target Item_No, source Item_No)
+UPDATE Detail_Input SET Item_No = ?1 WHERE Item_No = ?2
+
+-- @530 store the type of the accounts that meet a condition (ItemType; the slot is a condition on
+-- Item_No, whose values are bound from ?2 on)
+UPDATE Item SET ItemType = ?1 WHERE {{SLOT}}
+
+-- @716 move every scheduled-booking line from one account to another (target Item_No, source Item_No)
+UPDATE Detail_Plan SET Item_No = ?1 WHERE Item_No = ?2
+
+-- @717 number of scheduled-booking lines on an account (Item_No)
+SELECT COUNT(*) AS NUM FROM Detail_Plan WHERE Item_No = ?1
+
+-- @728 move the budget lines from one account to another (target Item_No, source Item_No)
+UPDATE Budget SET Item_No = ?1 WHERE Item_No = ?2
+
+-- @729 delete the budget lines of accounts that are no longer in the chart
+DELETE FROM Budget WHERE NOT EXISTS (SELECT 1 FROM Item I WHERE I.Item_No = Budget.Item_No)
+
+-- @730 the vouchers with a line on an account, highest number first, so that deleting them one by
+-- one never moves a number still to come (Item_No)
+SELECT DISTINCT Voucher_No AS VoucherNo FROM Detail_Input WHERE Item_No = ?1 ORDER BY VoucherNo DESC
+
+-- @754 delete a card's settings (Item_No)
+DELETE FROM CreditCard WHERE Item_No = ?1
+
+-- @755 insert a card's settings (Item_No, BillDate, PayDate, AfterBillDays, PayItem_No, PayMode)
+INSERT INTO CreditCard (Item_No, BillDate, PayDate, AfterBillDays, PayItem_No, PayMode)
+VALUES (?1, ?2, ?3, ?4, ?5, ?6)
+
+-- @756 store a card's settings (BillDate, PayDate, AfterBillDays, PayItem_No, PayMode, Item_No)
+UPDATE CreditCard SET BillDate = ?1, PayDate = ?2, AfterBillDays = ?3, PayItem_No = ?4, PayMode = ?5
+WHERE Item_No = ?6
+
+-- @940 move the repayment of credit cards from one paying account to another (target Item_No,
+-- source Item_No)
+UPDATE CreditCard SET PayItem_No = ?1 WHERE PayItem_No = ?2
+
+-- @941 number of credit cards repaid from an account (Item_No)
+SELECT COUNT(*) AS NUM FROM CreditCard WHERE PayItem_No = ?1
+
+-- ---- booking and search dialogs -------------------------------------------------
+
+-- @950 lines of the vouchers a search finds, in number and line order: numbered between two bounds,
+-- of the kinds of the slot, whose description (line 0) is LIKE a pattern with ESCAPE '\' (null: any
+-- text) and booked on or after a day and before another (null: any day)
+-- (first, last, pattern, first day "YYYY-MM-DD", day after the last day "YYYY-MM-DD")
+SELECT A.Voucher_No, A.Input_Type, D.Line_No, D.Item_No, D.Cash
+FROM AccountInput A JOIN Detail_Input D ON D.Voucher_No = A.Voucher_No
+WHERE A.Voucher_No BETWEEN ?1 AND ?2 AND ({{SLOT}})
+  AND (?3 IS NULL OR EXISTS (SELECT 1 FROM Detail_Input T WHERE T.Voucher_No = A.Voucher_No
+                             AND T.Line_No = 0 AND T.Content LIKE ?3 ESCAPE '\'))
+  AND (?4 IS NULL OR (A.Input_Time >= ?4 AND A.Input_Time < ?5))
+ORDER BY A.Voucher_No, D.Line_No
+
+-- ---- daily entry window and initial assets -----------------------------------------
+
+-- @960 vouchers numbered between two bounds that meet a kind condition, each with its lines, in number
+-- and line order (first, last)
+SELECT A.Voucher_No, A.Input_Time, A.Checker_No, A.Person_No, A.Input_Type, A.DepositCode,
+       D.Line_No, D.Content, D.Item_No, D.Cash
+FROM AccountInput A JOIN Detail_Input D ON D.Voucher_No = A.Voucher_No
+WHERE A.Voucher_No BETWEEN ?1 AND ?2 AND ({{SLOT}})
+ORDER BY A.Voucher_No, D.Line_No
+
+-- @961 the opening vouchers (kind 1) with their line 0 (the asset or liability), in number order
+SELECT A.Voucher_No, A.Input_Time, A.Checker_No, A.Person_No, A.Input_Type, A.DepositCode,
+       D.Line_No, D.Content, D.Item_No, D.Cash
+FROM AccountInput A JOIN Detail_Input D ON D.Voucher_No = A.Voucher_No AND D.Line_No = 0
+WHERE A.Input_Type = 1
+ORDER BY A.Voucher_No
+
+-- @962 the sums of the debit (Debit) and of the credit (Loan) amounts on some accounts over the
+-- vouchers numbered below a bound (bound; the slot is an Item_No IN list)
+SELECT TOTAL(CASE WHEN IsDebit = 1 THEN Cash ELSE 0 END) AS Debit,
+       TOTAL(CASE WHEN IsDebit = 0 THEN Cash ELSE 0 END) AS Loan
+FROM Detail_Input WHERE ({{SLOT}}) AND Voucher_No < ?1

@@ -2,7 +2,11 @@
 // composed and balanced, audit marks, and the limit of a month.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+
 #include "base/gbk_text.h"
+#include "calendar/calendar.h"
 #include "core/ledger_model.h"
 #include "core/session.h"
 #include "core/voucher_engine.h"
@@ -207,6 +211,65 @@ TEST_F(VoucherEngineTest, AFullMonthRefusesTheThousandthVoucher) {
   // A voucher of the full month may still move within it.
   EXPECT_EQ(202402999, ReplaceVoucher(202402001, Make("2024-02-25", 3, "601", "101", 5)));
   EXPECT_EQ(999u, MonthVouchers(2024, 2).size());
+}
+
+// Bookings and deletions in random order move two- and three-line vouchers past
+// each other; each voucher keeps its own record and exactly its own lines.
+TEST_F(VoucherEngineTest, RenumberingKeepsEveryVoucherWithItsOwnLines) {
+  struct Expected {
+    int day;
+    std::string text;
+    int lines;
+  };
+  std::vector<Expected> may;  // the month as it must be, in number order
+  unsigned seed = 20240501;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 8) % 1000; };
+  for (int step = 0; step < 160; ++step) {
+    if (!may.empty() && next() % 4 == 0) {
+      std::size_t at = next() % may.size();
+      ASSERT_TRUE(DeleteVoucher(202405001 + static_cast<int>(at)));
+      may.erase(may.begin() + static_cast<std::ptrdiff_t>(at));
+      continue;
+    }
+    const int day = 1 + static_cast<int>(next() % 28);
+    const std::string text = "v" + std::to_string(step);
+    const bool three = next() % 3 == 0;
+    Booking b = three ? Make(StrFormat("2024-05-%02d", day), 41, "102", "101", 100 + step, text, "504", 1)
+                      : Make(StrFormat("2024-05-%02d", day), 3, "601", "101", 100 + step, text);
+    // A new voucher goes after every voucher of its day and before the later ones.
+    auto place = std::find_if(may.begin(), may.end(), [&](const Expected& e) { return e.day > day; });
+    const int expected = 202405001 + static_cast<int>(place - may.begin());
+    may.insert(place, {day, text, three ? 3 : 2});
+    ASSERT_EQ(expected, WriteVoucher(b)) << "step " << step;
+  }
+  ASSERT_EQ(may.size(), MonthVouchers(2024, 5).size());
+  for (std::size_t i = 0; i < may.size(); ++i) {
+    const int number = 202405001 + static_cast<int>(i);
+    SCOPED_TRACE(number);
+    std::optional<Booking> b = ReadVoucher(number);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(StrFormat("2024-05-%02d", may[i].day), IsoDate(b->date));
+    EXPECT_EQ(may[i].lines == 3 ? 41 : 3, b->kind);
+    CDBPack lines;
+    lines.Open(Database::LoadStatement(253), {number});
+    int count = 0;
+    for (; !lines.IsEnd(); lines.MoveNext(), ++count) {
+      EXPECT_EQ(count, lines.GetShort("Line_No"));
+      EXPECT_EQ(0u, lines.GetText("Content").rfind(may[i].text, 0)) << lines.GetText("Content");
+    }
+    EXPECT_EQ(may[i].lines, count);
+  }
+}
+
+// Moving a block down onto a voucher that still stands is refused as a clash of
+// numbers, and the month stays as it was.
+TEST_F(VoucherEngineTest, AShiftOntoAStandingVoucherChangesNothing) {
+  StandardMay();
+  EXPECT_FALSE(ShiftMonth(202405001, false));
+  EXPECT_FALSE(prompter_.shown.empty()) << "the failed statement is reported";
+  EXPECT_EQ((Numbered{{202405001, "2024-05-03"}, {202405002, "2024-05-05"}, {202405003, "2024-05-09"}}),
+            MonthVouchers(2024, 5));
+  EXPECT_EQ(2, AmountOf(202405002));
 }
 
 }  // namespace

@@ -63,6 +63,22 @@ TEST_F(CatalogueTest, LedgerStatementsUseAnIndex) {
       {629, "Input_Type=2 OR Input_Type=3", {202401001, 202412999}},
       {290, "", {}},
       {299, "", {std::string("101")}},
+      // Renumbering in one pass, and the sums read from the account index.
+      {905, "", {202405003, 202406000}},
+      {906, "", {1, 202405003, 202406000}},
+      {907, "", {202405003, 202406000}},
+      {908, "", {1, 202405003, 202406000}},
+      {909, "", {202405003, 2}},
+      {901, "Item_No IN ('101','102')", {202405001}},
+      {902, "Item_No IN ('601','602')", {202401001, 202412999}},
+      {903, "", {0, 999912999}},
+      {904, "Item_No IN ('501','502')", {}},
+      // The entry pages: a page's vouchers with their lines, one voucher, the
+      // opening vouchers, and a balance brought forward.
+      {960, "Input_Type=2 OR Input_Type=3 OR Input_Type=10", {202401001, 202412999}},
+      {960, "1=1", {202405003, 202405003}},
+      {961, "", {}},
+      {962, "Item_No IN ('104','10401')", {202405001}},
   };
   const std::regex full_scan("SCAN TABLE (AccountInput|Detail_Input|Item)( AS [A-Z])?$");
   for (const Case& c : cases) {
