@@ -17,6 +17,7 @@ LogonProfile LoadUserProfile(int person_no, bool demo) {
     profile.welcome_picture = user->welcome_picture;
     profile.color_type = user->color_type;
     profile.font_type = user->font_type;
+    profile.own_colours = user->own_colours;
   }
   return profile;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Who is logged in to the frame and how the program looks for him: read from
 // the user's record and rights when he logs in.
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "prefs/rights.h"
@@ -20,6 +22,7 @@ struct LogonProfile {
   std::string welcome_picture;  // as stored; empty means Default.gif
   int color_type = 0;
   int font_type = 0;
+  std::array<std::uint32_t, 8> own_colours{};  // the user's own colours (theme 0), in theme order
 
   bool IsAdministrator() const { return level == 0; }
 };

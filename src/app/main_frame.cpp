@@ -70,6 +70,8 @@ bool CMainFrame::Create() {
   body_layout_->setSpacing(0);
   caption_ = new CaptionBar(body_);
   body_layout_->addWidget(caption_);
+  // A link in a module's caption (the range's "(更改)") names the command it issues.
+  connect(caption_, &QLabel::linkActivated, this, [this](const QString& link) { OnCommand(link.toInt()); });
   body_layout_->addStretch(1);
   setCentralWidget(body_);
   BuildMenus();
@@ -137,7 +139,7 @@ void CMainFrame::Relogin() {
 }
 
 void CMainFrame::ApplyLook() {
-  look_ = LookOfUser(profile_.color_type, profile_.font_type, {});
+  look_ = LookOfUser(profile_.color_type, profile_.font_type, profile_.own_colours);
   COwnDialog::SetColours(StoredColour(look_.colours[kDialogColour]), StoredColour(look_.colours[kButtonColour]));
   QFont font = QApplication::font();
   font.setPointSizeF(look_.font_points);

@@ -48,6 +48,11 @@ std::optional<UserRecord> FindUserByNumber(int person_no) {
   user.welcome_word = rows.GetText("Welcome_Word");
   user.welcome_picture = rows.GetText("Welcome_Picture");
   user.work_music = rows.GetText("Work_Music");
+  const char* colour_columns[] = {"Navi_Color",   "NaviBorder_Color", "Main_Color", "MainCap_Color",
+                                  "Scroll_Color", "Frame_Color",      "BK_Color",   "Btn_Color"};
+  for (std::size_t i = 0; i < user.own_colours.size(); ++i) {
+    user.own_colours[i] = static_cast<std::uint32_t>(rows.GetLong(colour_columns[i]));
+  }
   return user;
 }
 

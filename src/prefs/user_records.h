@@ -2,6 +2,8 @@
 // Reading the user records (`Person`) of the open data set.
 //
 // A failed query has been reported by the data store and reads as "no rows".
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +24,10 @@ struct UserRecord {
   std::string welcome_word;
   std::string welcome_picture;
   std::string work_music;
+  // The user's own colours (0x00BBGGRR, 0 = the default), in the order the
+  // interface settings list them: navigation, navigation border, main window,
+  // main caption, scroll bar, frame, dialog background, dialog buttons.
+  std::array<std::uint32_t, 8> own_colours{};
 
   bool IsAdministrator() const { return level == 0; }
   bool IsFrozen() const { return state != 0; }

@@ -209,7 +209,8 @@ DELETE FROM Person WHERE Person_Name = ?1
 
 -- @548 one user by number with the profile fields (Person_No)
 SELECT Person_No, Person_Name, Person_Password, Person_Level, State, Color_Type, FontType,
-       Welcome_Word, Welcome_Picture, Work_Music
+       Welcome_Word, Welcome_Picture, Work_Music, Navi_Color, NaviBorder_Color, Main_Color, MainCap_Color,
+       Scroll_Color, Frame_Color, BK_Color, Btn_Color
 FROM Person WHERE Person_No = ?1
 
 -- @549 insert a user's rights (Person_No, Voucher, VoucherQuery, VoucherGraph, Budget, SystemSet)

@@ -82,6 +82,14 @@ TEST_F(UserAdminTest, AddWritesTheUserWithGreetingRightsAndHashedPassword) {
   EXPECT_EQ(2u, ListUsers().size());
 }
 
+TEST_F(UserAdminTest, OwnColoursAreReadInTheirInterfaceOrder) {
+  Database::Execute("UPDATE Person SET Navi_Color = ?1, Frame_Color = ?2, Btn_Color = ?3 WHERE Person_No = 1",
+                    {0x102030, 0x405060, 0x708090});
+  std::optional<UserRecord> user = FindUserByNumber(1);
+  ASSERT_TRUE(user);
+  EXPECT_EQ((std::array<std::uint32_t, 8>{0x102030, 0, 0, 0, 0, 0x405060, 0, 0x708090}), user->own_colours);
+}
+
 TEST_F(UserAdminTest, AddedAdministratorGetsEveryRightAndEmptyPasswordStaysEmpty) {
   UserInput input = Input("爸爸", "", 0);
   input.rights = Rights::None();
