@@ -2,6 +2,7 @@
 
 #include "app/app_commands.h"
 #include "app/module_toolbar.h"
+#include "bookkeeping/accounts/ui/item_page.h"
 #include "prefs/ui/user_management_page.h"
 
 namespace cw {
@@ -13,12 +14,21 @@ CCtrlWndSystem::CCtrlWndSystem(const LogonProfile& profile, QWidget* parent) : C
 
 bool CCtrlWndSystem::ShowPage(int page, bool forced, const PageParams*) {
   if (page == page_ && !forced) return false;
-  if (page != cmd::kUserManagement) return false;  // the other two pages come with their modules
-  if (page != page_) {
+  if (page != cmd::kUserManagement && page != cmd::kAccountManagement) return false;  // 33202 comes with its module
+  if (page == page_) {
+    if (users_) users_->Reload();
+    if (accounts_) accounts_->Reload();
+    return true;
+  }
+  users_ = nullptr;
+  accounts_ = nullptr;
+  if (page == cmd::kUserManagement) {
     users_ = new UserManagementPage(this);
     SetDataWidget(users_);
   } else {
-    users_->Reload();
+    accounts_ = new CItemPage(kTypeCash, this);
+    connect(accounts_, &CItemPage::SelectionChanged, this, &CHmCtrlWnd::CommandStateChanged);
+    SetDataWidget(accounts_);
   }
   page_ = page;
   return true;
@@ -40,11 +50,15 @@ bool CCtrlWndSystem::HandlesCommand(int command) const {
 }
 
 bool CCtrlWndSystem::CommandAvailable(int command) const {
-  return users_ && page_ == cmd::kUserManagement && users_->IsCommandEnabled(command);
+  if (users_) return users_->IsCommandEnabled(command);
+  if (accounts_) return accounts_->IsCommandEnabled(command);
+  return false;
 }
 
 void CCtrlWndSystem::OnCommand(int command) {
-  if (CommandAvailable(command)) users_->RunCommand(command);
+  if (!CommandAvailable(command)) return;
+  if (users_) users_->RunCommand(command);
+  if (accounts_) accounts_->RunCommand(command);
 }
 
 }  // namespace cw

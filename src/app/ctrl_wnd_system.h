@@ -6,6 +6,7 @@
 
 namespace cw {
 
+class CItemPage;
 class UserManagementPage;
 
 class CCtrlWndSystem : public CHmCtrlWnd {
@@ -24,10 +25,13 @@ class CCtrlWndSystem : public CHmCtrlWnd {
 
   // The page of 33200 while it is shown, else null.
   UserManagementPage* Users() const { return users_; }
+  // The page of 33201 while it is shown, else null.
+  CItemPage* Accounts() const { return accounts_; }
 
  private:
   int page_ = 0;
   UserManagementPage* users_ = nullptr;
+  CItemPage* accounts_ = nullptr;
 };
 
 }  // namespace cw

@@ -2,6 +2,7 @@
 
 #include "app/ctrl_wnd_main.h"
 #include "app/ctrl_wnd_system.h"
+#include "bookkeeping/entries/ui/ctrl_wnd_account_easy.h"
 
 namespace cw {
 
@@ -10,10 +11,9 @@ CHmCtrlWnd* CreateModule(ModuleKind kind, const LogonProfile& profile, const The
   switch (kind) {
     case ModuleKind::kMain: return new CCtrlWndMain(profile, colours, parent);
     case ModuleKind::kSystem: return new CCtrlWndSystem(profile, parent);
-    // Daily entry (CCtrlWndAccountEasy), ledgers (CCtrlWndAccountQuery),
-    // statistics (CCtrlWndAccountGraph) and budgets (CCtrlWndAccountBudget)
-    // arrive with their modules.
-    case ModuleKind::kAccountEasy:
+    case ModuleKind::kAccountEasy: return new CCtrlWndAccountEasy(profile, parent);
+    // Ledgers (CCtrlWndAccountQuery), statistics (CCtrlWndAccountGraph) and
+    // budgets (CCtrlWndAccountBudget) arrive with their modules.
     case ModuleKind::kAccountQuery:
     case ModuleKind::kAccountGraph:
     case ModuleKind::kAccountBudget:

@@ -1,4 +1,20 @@
-// accounts: the chart of accounts as the cache derives it.
+// accounts: the chart of accounts as the cache derives it, and its management:
+//   accounts add PARENT NAME [--sibling] [--yes|--no]
+//   accounts rename CODE NAME [--type N]
+//   accounts delete CODE [--yes|--no]
+//   accounts move FROM TO [--yes|--no]
+// with the checks and questions of the account page. Running the command is
+// the confirmation ("确实要删除吗？", "确实要转移记账数据吗？"); any other question
+// is answered by --yes or --no, and one that neither answers stops the verb
+// before anything is written.
+#include <optional>
+
+#include "base/prompter.h"
+#include "bookkeeping/accounts/account_add.h"
+#include "bookkeeping/accounts/account_change.h"
+#include "bookkeeping/accounts/account_delete.h"
+#include "bookkeeping/accounts/account_texts.h"
+#include "bookkeeping/accounts/account_transfer.h"
 #include "cli/cli_error.h"
 #include "cli/data_home.h"
 #include "cli/value_parsing.h"
@@ -9,12 +25,119 @@
 namespace cw::cli {
 namespace {
 
-constexpr OptionSpec kOptions[] = {{"type", true}};
+constexpr OptionSpec kListOptions[] = {{"type", true}};
+constexpr OptionSpec kAnswerOptions[] = {{"yes", false}, {"no", false}};
+constexpr OptionSpec kAddOptions[] = {{"sibling", false}, {"yes", false}, {"no", false}};
+constexpr OptionSpec kRenameOptions[] = {{"type", true}};
 
-}  // namespace
+// Answers the account operations' questions from the command line. Messages
+// are held back: the verb passes them on to the tool's prompter only when it
+// fails, so that they explain the error and a success prints nothing extra.
+class AnswerPrompter final : public Prompter {
+ public:
+  explicit AnswerPrompter(const VerbOptions& options) {
+    if (options.Has("yes") && options.Has("no")) throw BadInput("give --yes or --no, not both");
+    if (options.Has("yes")) answer_ = true;
+    if (options.Has("no")) answer_ = false;
+  }
 
-Document RunAccounts(Invocation& invocation) {
-  VerbOptions options = invocation.Options(kOptions);
+  bool Answered() const { return answer_.has_value(); }
+
+  void Inform(const std::string& text, const std::string& caption, PromptStyle style) override {
+    held_.push_back(text);
+  }
+  bool Ask(const std::string& text, const std::string& caption) override {
+    if (text == account_texts::kConfirmDelete || text == account_texts::kConfirmTransfer) return true;
+    if (!answer_) unanswered_ = true;
+    if (answer_.value_or(false)) return true;
+    held_.push_back(text + (unanswered_ ? "" : " (--no)"));
+    return false;
+  }
+
+  // Stops the verb after `result` failed: the held messages become the cause.
+  [[noreturn]] void Fail(const char* verb, const AccountResult& result) {
+    for (const std::string& text : held_) CurrentPrompter().Inform(text);
+    if (unanswered_) throw BadInput(std::string(verb) + ": answer the question with --yes or --no");
+    if (result.outcome == AccountResult::kFailed) throw Failed(std::string(verb) + ": nothing was changed");
+    throw BadInput(verb);
+  }
+
+ private:
+  std::optional<bool> answer_;
+  bool unanswered_ = false;
+  std::vector<std::string> held_;
+};
+
+Column CodeColumn(const char* key = "code", const char* title = "代码") { return {key, title}; }
+
+Record AccountRecordOf(const std::string& code) {
+  CItemCache& chart = CItemCache::Instance();
+  const int type = chart.TypeOf(code);
+  return {{CodeColumn(), code},
+          {{"name", "名称"}, chart.NameOf(code)},
+          {{"type", "类型", Format::kNumber}, type},
+          {{"type_name", "类型名称"}, TypeName(type)},
+          {{"path", "全称"}, chart.FullPath(code)}};
+}
+
+Document AddAccountVerb(Invocation& invocation) {
+  VerbOptions options = invocation.Options(kAddOptions, 2);
+  AnswerPrompter prompter(options);
+  OpenLedger(invocation.globals);
+  std::string code;
+  AccountResult result = AddNamedAccount(options.positionals()[0], options.Has("sibling"), options.positionals()[1],
+                                         prompter, &code);
+  if (!result.ok()) prompter.Fail("accounts add", result);
+  return {{"account", AccountRecordOf(code)}};
+}
+
+Document RenameAccountVerb(Invocation& invocation) {
+  VerbOptions options = invocation.Options(kRenameOptions, 2);
+  AnswerPrompter prompter(options);
+  // A leaf without a type gets one here.
+  const int type = options.Has("type") ? ParseInteger(*options.Value("type"), "--type") : 0;
+  OpenLedger(invocation.globals);
+  const std::string& code = options.positionals()[0];
+  AccountResult result = RenameAccount(code, options.positionals()[1], prompter, std::nullopt, type);
+  if (!result.ok()) prompter.Fail("accounts rename", result);
+  return {{"account", AccountRecordOf(code)}};
+}
+
+Document DeleteAccountVerb(Invocation& invocation) {
+  VerbOptions options = invocation.Options(kAnswerOptions, 1);
+  AnswerPrompter prompter(options);
+  OpenLedger(invocation.globals);
+  const std::string& code = options.positionals()[0];
+  DeletedAccount deleted = DeleteAccount(code, prompter);
+  if (!deleted.result.ok()) prompter.Fail("accounts delete", deleted.result);
+  Record record{{CodeColumn("deleted", "已删除科目"), code}, {CodeColumn("parent", "上级科目"), deleted.parent}};
+  if (deleted.parent_is_leaf) {
+    record.push_back({{"parent_type", "上级科目类型", Format::kNumber}, deleted.parent_type});
+  }
+  return {{"deleted", std::move(record)}};
+}
+
+Document MoveBookingsVerb(Invocation& invocation) {
+  VerbOptions options = invocation.Options(kAnswerOptions, 2);
+  AnswerPrompter prompter(options);
+  // The question whether the scheduled bookings follow is always asked, after
+  // the checks; without its answer nothing may start.
+  if (!prompter.Answered()) {
+    throw BadInput(std::string("accounts move: answer the question with --yes or --no: ") +
+                   account_texts::kTransferPlansToo);
+  }
+  OpenLedger(invocation.globals);
+  const std::string& from = options.positionals()[0];
+  const std::string& to = options.positionals()[1];
+  AccountResult result = TransferBookings(from, to, prompter);
+  if (!result.ok()) prompter.Fail("accounts move", result);
+  return {{"moved", Record{{CodeColumn("from", "从"), from},
+                           {CodeColumn("to", "到"), to},
+                           {{"plans", "预约记账", Format::kFlag}, options.Has("yes")}}}};
+}
+
+Document ListAccounts(Invocation& invocation) {
+  VerbOptions options = invocation.Options(kListOptions);
   int type = -1;
   if (auto text = options.Value("type")) {
     type = ParseInteger(*text, "--type");
@@ -22,7 +145,7 @@ Document RunAccounts(Invocation& invocation) {
   }
   OpenLedger(invocation.globals);
 
-  Table table{{{"code", "代码"},
+  Table table{{CodeColumn(),
                {"name", "名称"},
                {"type", "类型", Format::kNumber},
                {"type_name", "类型名称"},
@@ -42,6 +165,33 @@ Document RunAccounts(Invocation& invocation) {
                           path_of(entry.code)});
   }
   return {{"accounts", std::move(table)}};
+}
+
+}  // namespace
+
+Document RunAccounts(Invocation& invocation) {
+  // The operation's name comes first among the plain words; --json may stand before it.
+  std::vector<std::string> words = TakeGlobalOptions(invocation.words, invocation.globals);
+  struct Form {
+    std::string_view name;
+    std::string_view usage;
+    Document (*run)(Invocation&);
+  };
+  static constexpr Form kForms[] = {
+      {"add", "accounts add PARENT NAME [--sibling] [--yes|--no]", AddAccountVerb},
+      {"rename", "accounts rename CODE NAME [--type N]", RenameAccountVerb},
+      {"delete", "accounts delete CODE [--yes|--no]", DeleteAccountVerb},
+      {"move", "accounts move FROM TO [--yes|--no]", MoveBookingsVerb},
+  };
+  if (!words.empty()) {
+    for (const Form& form : kForms) {
+      if (form.name != words[0]) continue;
+      const std::vector<std::string> rest(words.begin() + 1, words.end());
+      Invocation sub{invocation.globals, rest, form.usage};
+      return form.run(sub);
+    }
+  }
+  return ListAccounts(invocation);
 }
 
 }  // namespace cw::cli

@@ -21,7 +21,13 @@ const std::string& ReplaceUsage() {
 const std::vector<Verb>& AllVerbs() {
   static const std::vector<Verb> verbs = {
       {"init", "init", RunInit},
-      {"accounts", "accounts [--type N]", RunAccounts},
+      {"accounts",
+       "accounts [--type N]\n"
+       "accounts add PARENT NAME [--sibling] [--yes|--no]\n"
+       "accounts rename CODE NAME [--type N]\n"
+       "accounts delete CODE [--yes|--no]\n"
+       "accounts move FROM TO [--yes|--no]",
+       RunAccounts},
       {"book", BookUsage(), RunBook},
       {"replace", ReplaceUsage(), RunReplace},
       {"delete", "delete N [--user N]", RunDelete},
@@ -39,6 +45,15 @@ const std::vector<Verb>& AllVerbs() {
       {"useradd", "useradd NAME [--password P] [--level N]", RunUserAdd},
       {"passwd", "passwd NAME [--old P] --new Q", RunPasswd},
       {"home", "home [--date YYYY-MM-DD]", RunHome},
+      {"entries", "entries --page PAGE [--from YYYY-MM] [--to YYYY-MM]", RunEntries},
+      {"search",
+       "search --page PAGE [--text T] [--from YYYY-MM-DD --to YYYY-MM-DD] "
+       "[--amount-eq X | --amount-gt X | --amount-lt X | --amount-between X Y]",
+       RunSearch},
+      {"initial",
+       "initial\n"
+       "initial set CODE AMOUNT [--date YYYY-MM-DD] [--content TEXT] [--counter CODE] [--user N]",
+       RunInitial},
   };
   return verbs;
 }

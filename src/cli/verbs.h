@@ -49,5 +49,8 @@ Document RunUsers(Invocation& invocation);
 Document RunUserAdd(Invocation& invocation);
 Document RunPasswd(Invocation& invocation);
 Document RunHome(Invocation& invocation);
+Document RunEntries(Invocation& invocation);
+Document RunSearch(Invocation& invocation);
+Document RunInitial(Invocation& invocation);
 
 }  // namespace cw::cli

@@ -1,0 +1,49 @@
+#include "bookkeeping/entries/ui/entry_context_menu.h"
+
+#include "app/app_commands.h"
+#include "app/command_rights.h"
+#include "core/ledger_model.h"
+
+namespace cw {
+namespace {
+
+// The context menu's own numbers for the selected row.
+constexpr int kChangeSelected = 32844;
+constexpr int kDeleteSelected = 32845;
+constexpr int kCancelAuditSelected = 32846;
+constexpr int kAuditSelected = 32847;
+
+}  // namespace
+
+std::vector<ContextEntry> EntryContextMenu(int page, const Rights& rights, int level) {
+  const bool initial = page == kPageInitial;
+  const bool search = page == kPageSearchResult;
+  auto frame = [&](const char* label, int command) {
+    return ContextEntry{label, command, CommandEnabled(command, rights, level)};
+  };
+  const ContextEntry separator{};
+  return {
+      {"新增...", cmd::kAdd, !initial && !search},
+      {"更改...", kChangeSelected, !initial},
+      {"删除", kDeleteSelected, !initial},
+      separator,
+      {"预约记账...", cmd::kPlans, false},
+      separator,
+      frame("收入支出表", 32920),
+      frame("收入分类表", 32921),
+      frame("支出分类表", 32922),
+      separator,
+      {"查找...", cmd::kFind, true},
+      separator,
+      {"审核", kAuditSelected, true},
+      {"取消审核", kCancelAuditSelected, true},
+      separator,
+      {"打印", cmd::kPrint, false},
+      {"导出", cmd::kExport, false},
+      separator,
+      frame("记账科目管理", cmd::kAccountManagement),
+      frame("计算器...", cmd::kCalculator),
+  };
+}
+
+}  // namespace cw

@@ -1,0 +1,203 @@
+// entries, search, initial: the tables of the daily entry window, built by the
+// same code the window uses, and the opening amounts of page 32907.
+#include <algorithm>
+#include <optional>
+
+#include "base/gbk_text.h"
+#include "base/scripted_prompter.h"
+#include "bookkeeping/booking/search_conditions.h"
+#include "bookkeeping/entries/date_scope.h"
+#include "bookkeeping/entries/entry_caption.h"
+#include "bookkeeping/entries/entry_keys.h"
+#include "bookkeeping/entries/entry_table.h"
+#include "bookkeeping/entries/initial_assets.h"
+#include "bookkeeping/entries/person_names.h"
+#include "calendar/calendar.h"
+#include "cli/cli_error.h"
+#include "cli/data_home.h"
+#include "cli/value_parsing.h"
+#include "cli/verbs.h"
+#include "core/ledger_model.h"
+#include "core/session.h"
+
+namespace cw::cli {
+namespace {
+
+constexpr OptionSpec kEntriesOptions[] = {{"page", true}, {"from", true}, {"to", true}};
+constexpr OptionSpec kSearchOptions[] = {{"page", true},      {"text", true},          {"from", true},
+                                         {"to", true},        {"amount-eq", true},     {"amount-gt", true},
+                                         {"amount-lt", true}, {"amount-between", true}};
+constexpr OptionSpec kInitialSetOptions[] = {{"date", true}, {"content", true}, {"counter", true}, {"user", true}};
+
+constexpr char kInitialSetUsage[] =
+    "initial set CODE AMOUNT [--date YYYY-MM-DD] [--content TEXT] [--counter CODE] [--user N]";
+
+// The page's table as printed: its key, then every column under its title;
+// right-aligned columns stay right-aligned.
+Table TableOfEntries(const GridModel& grid) {
+  Table table;
+  table.columns.push_back({"key", "键", Format::kText});
+  for (const GridColumn& column : grid.Columns()) {
+    table.columns.push_back(
+        {column.title, column.title, column.align == Align::Right ? Format::kNumber : Format::kText});
+  }
+  for (int r = 0; r < grid.RowCount(); ++r) {
+    std::vector<Value> row{grid.Key(r).Text()};
+    for (int c = 0; c < grid.ColumnCount(); ++c) row.push_back(grid.Cell(r, c));
+    table.rows.push_back(std::move(row));
+  }
+  return table;
+}
+
+Record PageRecord(const EntryTable& page) {
+  const EntryCaption caption = CaptionOf(page);
+  Record record{{{"page", "页面", Format::kNumber}, page.Page()}, {{"title", "标题"}, caption.title}};
+  if (!caption.range_line.empty()) record.push_back({{"range", "日期范围"}, RangeText(page.Range())});
+  return record;
+}
+
+int EntryPageOf(const VerbOptions& options) {
+  const int page = ParseInteger(options.Required("page"), "--page");
+  if (PageClass(page) != 1) throw BadInput("--page: entry pages are 32900 to 32908");
+  return page;
+}
+
+VoucherRange MonthsOf(const VerbOptions& options) {
+  const cw::YearMonth today = MonthOfDay(Today());
+  cw::YearMonth from = today, to = today;
+  if (auto text = options.Value("from")) {
+    const cli::YearMonth month = ParseYearMonth(*text, "--from");
+    from = {month.year, month.month};
+    if (!options.Has("to")) to = from;
+  }
+  if (auto text = options.Value("to")) {
+    const cli::YearMonth month = ParseYearMonth(*text, "--to");
+    to = {month.year, month.month};
+  }
+  if (to.year * 100 + to.month < from.year * 100 + from.month) throw BadInput("--to is before --from");
+  return MonthsRange(from, to);
+}
+
+// The amount condition of the search: at most one of the four options.
+void ReadAmountCondition(const VerbOptions& options, SearchConditions& c) {
+  struct Choice {
+    const char* option;
+    AmountComparison comparison;
+  } constexpr kChoices[] = {{"amount-eq", AmountComparison::kEqual},
+                            {"amount-gt", AmountComparison::kGreater},
+                            {"amount-lt", AmountComparison::kLess},
+                            {"amount-between", AmountComparison::kBetween}};
+  for (const Choice& choice : kChoices) {
+    auto text = options.Value(choice.option);
+    if (!text) continue;
+    if (c.amount_on) throw BadInput("give one amount condition only");
+    c.amount_on = true;
+    c.comparison = choice.comparison;
+    c.amount1 = ParseNumber(*text, std::string("--") + choice.option);
+  }
+  if (c.comparison == AmountComparison::kBetween && c.amount_on)
+    c.amount2 = ParseNumber(options.positionals().at(0), "the upper amount of --amount-between");
+}
+
+SearchConditions ReadSearch(const VerbOptions& options) {
+  SearchConditions c;
+  c.page = EntryPageOf(options);
+  if (auto text = options.Value("text")) {
+    c.text_on = true;
+    c.text = *text;
+  }
+  if (options.Has("from") != options.Has("to")) throw BadInput("--from and --to go together");
+  if (options.Has("from")) {
+    c.dates_on = true;
+    c.first_day = ParseDate(options.Required("from"), "--from");
+    c.last_day = ParseDate(options.Required("to"), "--to");
+  }
+  ReadAmountCondition(options, c);
+  if (std::string why = CheckSearch(c); !why.empty()) throw BadInput(why);
+  return c;
+}
+
+// A cell typed in as on the initial-assets page; the page's refusal becomes bad input.
+void Edit(GridModel& table, int row, int column, const std::string& text) {
+  ScriptedPrompter refusals;
+  if (!CheckInitialEdit(table, row, column, text, refusals))
+    throw BadInput(refusals.shown.empty() ? "refused" : refusals.shown.front().text);
+  table.SetCell(row, column, text);
+  InitialEditStored(table, row, column);
+}
+
+Document InitialDocument(const GridModel& table) { return {{"initial", TableOfEntries(table)}}; }
+
+Document SetInitialAmount(Invocation& invocation) {
+  VerbOptions options = invocation.Options(kInitialSetOptions, 2);
+  const std::string& code = options.positionals()[0];
+  const std::string amount = options.positionals()[1];
+  ParseNumber(amount, "AMOUNT");
+  const int user = options.Has("user") ? ParseInteger(options.Required("user"), "--user") : 1;
+  if (auto content = options.Value("content"); content && GbkLength(*content) > kInitialDescriptionLimit)
+    throw BadInput("--content: at most 50 bytes (a Chinese character takes two)");
+  OpenLedger(invocation.globals, user);
+
+  GridModel table = BuildInitialTable(Today());
+  const int row = InitialRowOf(table, code);
+  if (row < 0) throw BadInput(code + " is not an asset or liability account");
+  const std::string name = PersonNames().NameOf(LoggedInPerson());
+  const int amount_column = InitialAmountColumn(code);
+  if (!InitialCellEditable(table, row, amount_column, name))
+    throw BadInput("the opening amount of " + code + " was entered by another user or is audited");
+  if (auto date = options.Value("date")) Edit(table, row, kInitialDate, *date);
+  if (auto content = options.Value("content")) Edit(table, row, kInitialDescription, *content);
+  Edit(table, row, amount_column, amount);
+
+  const std::string counter = options.Value("counter").value_or("");
+  switch (SaveInitialAssets(table, name, [&counter] { return counter; })) {
+    case InitialSaveResult::kNoCounterAccount:
+      throw BadInput(counter.empty() ? "no initial-income account: give one with --counter CODE"
+                                     : "--counter: " + counter + " is not an income account without sub-accounts");
+    case InitialSaveResult::kFailed: throw Failed("the opening amount was not saved");
+    case InitialSaveResult::kNothingEdited:
+    case InitialSaveResult::kSaved: break;
+  }
+  return InitialDocument(table);
+}
+
+}  // namespace
+
+Document RunEntries(Invocation& invocation) {
+  VerbOptions options = invocation.Options(kEntriesOptions);
+  const int page = EntryPageOf(options);
+  const VoucherRange range = MonthsOf(options);
+  OpenLedger(invocation.globals);
+  EntryTable entries(page, range);
+  const GridModel table = entries.Build();
+  return {{"page", PageRecord(entries)}, {"entries", TableOfEntries(table)}};
+}
+
+Document RunSearch(Invocation& invocation) {
+  // --amount-between takes two amounts; the second stands as a plain word.
+  const bool between =
+      std::find(invocation.words.begin(), invocation.words.end(), "--amount-between") != invocation.words.end();
+  VerbOptions options = invocation.Options(kSearchOptions, between ? 1 : 0);
+  const SearchConditions conditions = ReadSearch(options);
+  OpenLedger(invocation.globals);
+  EntryTable results(conditions);
+  const GridModel table = results.Build();
+  Record record = PageRecord(results);
+  record.push_back({{"conditions", "查找条件"}, DescribeSearch(conditions)});
+  record.push_back({{"found", "找到", Format::kNumber}, results.FoundCount()});
+  return {{"search", std::move(record)}, {"entries", TableOfEntries(table)}};
+}
+
+Document RunInitial(Invocation& invocation) {
+  std::vector<std::string> words = TakeGlobalOptions(invocation.words, invocation.globals);
+  if (!words.empty() && words[0] == "set") {
+    const std::vector<std::string> rest(words.begin() + 1, words.end());
+    Invocation sub{invocation.globals, rest, kInitialSetUsage};
+    return SetInitialAmount(sub);
+  }
+  invocation.Options({});
+  OpenLedger(invocation.globals);
+  return InitialDocument(BuildInitialTable(Today()));
+}
+
+}  // namespace cw::cli
