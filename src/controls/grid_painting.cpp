@@ -1,8 +1,11 @@
 #include "controls/grid_painting.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QToolTip>
 
 #include "controls/grid_table_model.h"
 #include "ui/qt_colour.h"
@@ -22,7 +25,22 @@ void PaintExpandBox(QPainter* painter, const QRect& box, bool expanded, const QC
   painter->restore();
 }
 
+// Where a body cell's text goes: inside the padding, right of the expand box
+// in the indented column.
+QRect TextRect(const QRect& cell, const QModelIndex& index) {
+  QRect text_rect = cell.adjusted(GridGeometry::kPadding, 0, -GridGeometry::kPadding, 0);
+  if (index.data(GridTableModel::TreeColumnRole).toBool()) {
+    text_rect.setLeft(GridGeometry::IndentedTextLeft(cell, index.data(GridTableModel::LevelRole).toInt()));
+  }
+  return text_rect;
+}
+
 }  // namespace
+
+QString FitCellText(const QFontMetrics& metrics, const QString& text, int width) {
+  if (metrics.horizontalAdvance(text) <= width) return text;
+  return metrics.elidedText(text, Qt::ElideRight, width, Qt::TextSingleLine);
+}
 
 QRect GridGeometry::ExpandBox(const QRect& cell, int level) {
   return QRect(cell.left() + kPadding + level * kIndent, cell.top() + (cell.height() - kBoxSize) / 2, kBoxSize,
@@ -58,7 +76,6 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     return;
   }
 
-  QRect text_rect = cell.adjusted(GridGeometry::kPadding, 0, -GridGeometry::kPadding, 0);
   if (index.data(GridTableModel::TreeColumnRole).toBool()) {
     const int level = index.data(GridTableModel::LevelRole).toInt();
     const int group = index.data(GridTableModel::GroupRole).toInt();
@@ -66,14 +83,28 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
       QColor line = option.palette.color(QPalette::Text);
       PaintExpandBox(painter, GridGeometry::ExpandBox(cell, level), group == 1, line);
     }
-    text_rect.setLeft(GridGeometry::IndentedTextLeft(cell, level));
   }
+  const QRect text_rect = TextRect(cell, index);
   painter->setClipRect(cell);
   painter->setFont(option.font);
   painter->setPen(index.data(Qt::ForegroundRole).value<QColor>());
   const auto alignment = index.data(Qt::TextAlignmentRole).value<Qt::Alignment>();
-  painter->drawText(text_rect, static_cast<int>(alignment) | Qt::TextSingleLine, index.data().toString());
+  const QString text = FitCellText(QFontMetrics(option.font), index.data().toString(), text_rect.width());
+  painter->drawText(text_rect, static_cast<int>(alignment) | Qt::TextSingleLine, text);
   painter->restore();
+}
+
+bool GridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) {
+  if (event->type() != QEvent::ToolTip) return QStyledItemDelegate::helpEvent(event, view, option, index);
+  const QString text = index.data().toString();
+  if (text.isEmpty() || FitCellText(QFontMetrics(option.font), text, TextRect(option.rect, index).width()) == text) {
+    QToolTip::hideText();
+    event->ignore();
+    return false;
+  }
+  QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+  return true;
 }
 
 GridHeader::GridHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {

@@ -23,14 +23,21 @@ struct GridGeometry {
   static int IndentedTextLeft(const QRect& cell, int level);
 };
 
-// Draws check boxes, tree indentation with expand boxes, and cell texts
-// clipped to their cell in the cell's own colours.
+// Draws check boxes, tree indentation with expand boxes, and cell texts in
+// the cell's own colours. A text wider than its cell ends in "…", and the
+// cell's tool tip shows it whole.
 class GridDelegate : public QStyledItemDelegate {
   Q_OBJECT
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override;
 };
+
+// The text as a cell `width` pixels wide shows it: unchanged when it fits,
+// else cut so that it fits with "…" at its end.
+QString FitCellText(const QFontMetrics& metrics, const QString& text, int width);
 
 // The header: the grid's header colour, titles centred, an arrow on the sort
 // column and the all-checked box over the check-box column.

@@ -1,12 +1,23 @@
 #include "desktop_driver.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <cstdio>
 
+#include "app/hm_ctrl_wnd.h"
+#include "app/main_frame.h"
+#include "app/navigation_bar.h"
 #include "app/user_logon.h"
+#include "bookkeeping/accounts/ui/item_input_easy.h"
+#include "bookkeeping/booking/ui/charge_up.h"
+#include "bookkeeping/booking/ui/item_wnd.h"
+#include "bookkeeping/booking/ui/select_chargeup.h"
+#include "bookkeeping/booking/ui/select_item_wnd.h"
 #include "controls/list_wnd.h"
 #include "core/data_sets.h"
 #include "home/ui/daily_note.h"
@@ -55,5 +66,121 @@ std::function<void(CDailyNote*)> CloseDailyNote() {
 int UserRows(const UserManagementPage* page) { return page->Grid()->Model().RowCount(); }
 
 void Settle(int ms) { QTest::qWait(ms); }
+
+// ---- Bookkeeping
+
+bool ClickNavigation(CMainFrame* frame, const QString& text) {
+  QAbstractButton* item = nullptr;
+  // The module builds its bar after the event that showed the page.
+  const bool found = QTest::qWaitFor(
+      [&] {
+        item = nullptr;
+        if (!frame->Module() || !frame->Module()->Navigation()) return false;
+        for (QAbstractButton* button : frame->Module()->Navigation()->findChildren<QAbstractButton*>("navigationItem"))
+          if (button->text() == text && button->isEnabled() && button->isVisible()) item = button;
+        return item != nullptr;
+      },
+      5000);
+  if (!found) return false;
+  QTest::mouseClick(item, Qt::LeftButton);
+  return true;
+}
+
+bool PickAccount(CSelectItemWnd* picker, const QString& code) {
+  int index = -1;
+  for (int i = 0; i < picker->Count() && index < 0; ++i)
+    if (picker->Code(i) == code) index = i;
+  if (index < 0) {
+    std::fprintf(stderr, "picker %s does not list account %s\n", qPrintable(picker->objectName()), qPrintable(code));
+    return false;
+  }
+  QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(10, picker->height() / 2));
+  if (!picker->IsListShown()) return false;
+  CItemListWnd* list = picker->ListWindow()->List();
+  list->scrollToItem(list->item(index));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(index)).center());
+  return !picker->IsListShown() && picker->Code() == code;
+}
+
+std::function<void(CChargeUp*)> Book(const BookingEntry& entry, std::function<void()> before_save) {
+  return [=](CChargeUp* dialog) {
+    if (auto* option = dialog->findChild<QRadioButton*>(QString("kind%1").arg(entry.option)))
+      QTest::mouseClick(option, Qt::LeftButton);
+    for (std::size_t i = 0; i < entry.accounts.size(); ++i) {
+      auto* picker = dialog->findChild<CSelectItemWnd*>(QString("picker%1").arg(i));
+      if (!PickAccount(picker, entry.accounts[i]))
+        std::fprintf(stderr, "could not choose account %s\n", qPrintable(entry.accounts[i]));
+    }
+    QTest::keyClicks(dialog->findChild<QLineEdit*>("amount1"), entry.amount1);
+    if (!entry.amount2.isEmpty()) QTest::keyClicks(dialog->findChild<QLineEdit*>("amount2"), entry.amount2);
+    if (!entry.deposit_type.isEmpty()) {
+      auto* types = dialog->findChild<QComboBox*>("depositType");
+      types->setCurrentIndex(types->findText(entry.deposit_type));
+    }
+    dialog->findChild<QLineEdit*>("description")->setText(entry.description);
+    if (before_save) before_save();
+    QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+  };
+}
+
+std::function<void(CItemInputEasy*)> NameAccount(const QString& name) {
+  return [=](CItemInputEasy* dialog) {
+    dialog->findChild<QLineEdit*>("name")->setText(name);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+  };
+}
+
+std::function<void(CSelectChargeup*)> SearchText(const QString& text) {
+  return [=](CSelectChargeup* dialog) {
+    QTest::mouseClick(dialog->findChild<QCheckBox*>("textOn"), Qt::LeftButton);
+    dialog->findChild<QLineEdit*>("text")->setText(text);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+  };
+}
+
+void ClickCell(CListWnd* grid, int row, int column) {
+  grid->EnsureRowVisible(row);
+  QTest::mouseClick(grid->Body(), Qt::LeftButton, {}, grid->CellRect(row, column).center());
+}
+
+void TypeIntoCell(CListWnd* grid, int row, int column, const QString& text) {
+  ClickCell(grid, row, column);
+  QLineEdit* editor = grid->Editor();
+  if (!editor || !editor->isVisible()) {
+    std::fprintf(stderr, "no editor on cell %d,%d\n", row, column);
+    return;
+  }
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+}
+
+std::vector<std::string> GridRows(const GridModel& table, const std::vector<std::string>& titles) {
+  std::vector<int> columns;
+  for (const std::string& title : titles) {
+    int found = -1;
+    for (int c = 0; c < table.ColumnCount() && found < 0; ++c)
+      if (table.Column(c).title == title) found = c;
+    columns.push_back(found);
+  }
+  std::vector<std::string> rows;
+  for (int r = 0; r < table.RowCount(); ++r) {
+    std::string text;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      if (i > 0) text += "|";
+      text += columns[i] < 0 ? "?" : table.Cell(r, columns[i]);
+    }
+    rows.push_back(text);
+  }
+  return rows;
+}
+
+int RowWhere(const GridModel& table, const std::string& title, const std::string& text) {
+  for (int c = 0; c < table.ColumnCount(); ++c) {
+    if (table.Column(c).title != title) continue;
+    for (int r = 0; r < table.RowCount(); ++r)
+      if (table.Cell(r, c) == text) return r;
+  }
+  return -1;
+}
 
 }  // namespace cw::testing

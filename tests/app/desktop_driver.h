@@ -5,11 +5,19 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace cw {
+class CChargeUp;
+class CDailyNote;
+class CItemInputEasy;
+class CListWnd;
+class CMainFrame;
+class CSelectChargeup;
+class CSelectItemWnd;
 class CUserLogon;
 class CUserInput;
-class CDailyNote;
+class GridModel;
 class UserManagementPage;
 }  // namespace cw
 
@@ -37,5 +45,49 @@ int UserRows(const UserManagementPage* page);
 
 // Processes events for `ms` milliseconds, so that windows are painted.
 void Settle(int ms);
+
+// ---- Bookkeeping
+
+// Clicks the item titled `text` in the navigation bar of the frame's module,
+// waiting for the bar to be built; false when there is no such enabled item.
+bool ClickNavigation(CMainFrame* frame, const QString& text);
+
+// Chooses the account `code` in a picker as a person does: a click opens the
+// pop-up list, a click on the account's row chooses it. False when the list
+// does not hold the account.
+bool PickAccount(CSelectItemWnd* picker, const QString& code);
+
+// What a person enters in the booking dialog ("记账"). The date stays today's.
+struct BookingEntry {
+  int option = 0;                 // "记账类型：" option, 0 the first
+  std::vector<QString> accounts{};  // codes for pickers 1 to 3; fewer keep the others' choice
+  QString amount1{};
+  QString amount2{};
+  QString deposit_type{};  // the "存款类型：" entry, for deposits
+  QString description{};   // Chinese: set as an input method would
+};
+
+// Fills the booking dialog with `entry`; `before_save` runs with everything
+// entered (a screenshot), then "保存退出(&O)" is pressed. Problems with the
+// accounts are written to stderr; the dialog then refuses or saves what it
+// shows, which the caller sees.
+std::function<void(CChargeUp*)> Book(const BookingEntry& entry, std::function<void()> before_save = {});
+
+// Names the new account in "科目录入" and presses 确定.
+std::function<void(CItemInputEasy*)> NameAccount(const QString& name);
+
+// Searches for vouchers whose description contains `text` ("记账数据查找").
+std::function<void(CSelectChargeup*)> SearchText(const QString& text);
+
+// Clicks a grid cell (column -1: the row's check box).
+void ClickCell(CListWnd* grid, int row, int column);
+// Clicks a cell, types `text` (ASCII) into the editor it opens and presses Enter.
+void TypeIntoCell(CListWnd* grid, int row, int column, const QString& text);
+
+// The rows of a table as "cell|cell|..." with the cells of the columns titled
+// `titles`, in that order.
+std::vector<std::string> GridRows(const GridModel& table, const std::vector<std::string>& titles);
+// The first row whose cell in the column titled `title` is `text`; -1 for none.
+int RowWhere(const GridModel& table, const std::string& title, const std::string& text);
 
 }  // namespace cw::testing

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,8 +14,13 @@
 
 #include "app/app_commands.h"
 #include "app/coinwright_app.h"
+#include "app/ctrl_wnd_system.h"
 #include "app/main_frame.h"
 #include "app/user_logon.h"
+#include "bookkeeping/accounts/ui/category_bar.h"
+#include "bookkeeping/accounts/ui/item_page.h"
+#include "bookkeeping/accounts/ui/item_tree_wnd.h"
+#include "bookkeeping/booking/ui/charge_up.h"
 #include "core/settings.h"
 #include "desktop_driver.h"
 #include "home/ui/daily_note.h"
@@ -65,7 +71,44 @@ int main(int argc, char** argv) {
   frame->MenuAction(cw::cmd::kUserManagement)->trigger();
   Shoot("user-management");
 
+  // Two bookings of this month, each dialog shot filled in: a dinner paid by
+  // card, and a fixed deposit withdrawn with its interest.
+  bool expense_booked = false, withdrawal_booked = false;
+  frame->MenuAction(32900)->trigger();
+  OnModal<cw::CChargeUp>(cw::testing::Book({.option = 1,
+                                            .accounts = {"60102", "20201"},
+                                            .amount1 = "186.00",
+                                            .description = "周末家庭聚餐"},
+                                           [] { Shoot("booking-expense"); }),
+                         &expense_booked);
+  frame->ToolbarAction(cw::cmd::kAdd)->trigger();
+  if (!expense_booked) std::fprintf(stderr, "no booking dialog for the expense\n");
+  frame->MenuAction(32901)->trigger();
+  OnModal<cw::CChargeUp>(cw::testing::Book({.option = 1,
+                                            .accounts = {"10204", "10101"},
+                                            .amount1 = "20000",
+                                            .amount2 = "412.50",
+                                            .description = "一年定期到期支取"},
+                                           [] { Shoot("booking-withdrawal"); }),
+                         &withdrawal_booked);
+  frame->ToolbarAction(cw::cmd::kAdd)->trigger();
+  if (!withdrawal_booked) std::fprintf(stderr, "no booking dialog for the withdrawal\n");
+
+  // The month's income and expenses with the interest as a generated row,
+  // and the chart of accounts.
+  frame->MenuAction(32900)->trigger();
+  Shoot("income-expense-page");
+  frame->MenuAction(cw::cmd::kAccountManagement)->trigger();
+  if (auto* system = qobject_cast<cw::CCtrlWndSystem*>(frame->Module()); system && system->Accounts()) {
+    cw::CItemPage* accounts = system->Accounts();
+    accounts->Categories()->Choose(accounts->Categories()->List()->count() - 1);  // "所有科目"
+    accounts->Tree()->expandAll();
+    cw::testing::Settle(200);  // laid out, so that the selection scrolls no further than needed
+    accounts->Tree()->SelectCode("10201");
+  }
+  Shoot("account-management");
+
   frame->close();
   app.ExitInstance(0);
-  return failed || !logged_in ? 1 : 0;
+  return failed || !logged_in || !expense_booked || !withdrawal_booked ? 1 : 0;
 }

@@ -1,6 +1,9 @@
 #!/bin/sh
 # Takes the screenshots of docs/screenshots/ under a virtual X server: the login
-# dialog, the home page on the demonstration data and the user-management page.
+# dialog, the home page on the demonstration data, the user-management page, the
+# booking dialog filled in for an expense and for a withdrawal with interest,
+# the income and expense page with its totals and generated row, and the
+# account management page.
 # Run by hand from the repository root after a build:
 #   tests/app/screenshots.sh [BUILD_DIR]
 set -eu

@@ -5,12 +5,15 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 #include <set>
 
+#include "controls/grid_painting.h"
 #include "controls/list_wnd.h"
 #include "grid_test_tables.h"
 
@@ -136,6 +139,25 @@ TEST_F(ListWndTest, DoubleClickActivatesRowsAndFoldsGroups) {
   QTest::mouseClick(grid_->Body(), Qt::LeftButton, {}, QPoint(cell.left() + 7, cell.center().y()));
   EXPECT_TRUE(grid_->Model().Row(0).expanded);
   EXPECT_FALSE(view->isRowHidden(1));
+}
+
+TEST_F(ListWndTest, ATextWiderThanItsCellEndsInAnEllipsisAndShowsWholeInItsTip) {
+  const QString long_text = "【存款利息】一年定期存款到期支取";
+  grid_->SetModel(testing::AmountTable({{1, long_text.toStdString(), "1.00"}, {2, "短", "2.00"}}));
+  const QFontMetrics metrics(grid_->font());
+  const QString shown = FitCellText(metrics, long_text, 94);
+  EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+  EXPECT_LE(metrics.horizontalAdvance(shown), 94);
+  EXPECT_EQ("短", FitCellText(metrics, "短", 94).toStdString());
+
+  auto tip_over = [this](int row) {
+    const QPoint at = grid_->CellRect(row, 0).center();
+    QHelpEvent tip(QEvent::ToolTip, at, grid_->Body()->mapToGlobal(at));
+    QApplication::sendEvent(grid_->Body(), &tip);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+  };
+  EXPECT_EQ("", tip_over(1).toStdString()) << "a text that fits needs no tip";
+  EXPECT_EQ(long_text, tip_over(0));
 }
 
 // A budget-like grid: the amount column of rows 0, 1 and 3 is editable, and so
