@@ -160,13 +160,6 @@ class Dice {
 double Cents(double amount) { return std::round(amount * 100.0) / 100.0; }
 double RoundUp(double amount, double step) { return std::ceil(amount / step) * step; }
 
-// What the match strings "<YM>" and "<Y>" of a plan become on a date.
-std::string YearMonthText(const Ymd& date) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%d年%d月", date.year, date.month);
-  return text;
-}
-std::string YearText(const Ymd& date) { return std::to_string(date.year) + "年"; }
 
 // ---- The running books ------------------------------------------------------------
 
@@ -434,7 +427,7 @@ class HouseholdHistory {
     if (date.day == 5) {
       // Booked by the salary plan; the amount follows the yearly raises.
       const double salary = 9000 + 1000 * years;
-      Entry(day, kDad, 2, kDadSalary, kIcbc, salary, YearMonthText(date) + "工资", "", 0, 0, kSalaryPlan);
+      Entry(day, kDad, 2, kDadSalary, kIcbc, salary, "工资", "", 0, 0, kSalaryPlan);
     }
     if (date.day == 10) {
       const double salary = 5200 + 400 * years + 100 * dice_.Between(0, 6);
@@ -456,7 +449,7 @@ class HouseholdHistory {
     if (date.day == 20) {
       // The principal is booked by the mortgage plan, the interest by hand.
       EnsureFunds(day, kCcb, 1200);
-      Entry(day, kMom, 8, kMortgage, kCcb, 1200, YearMonthText(date) + "房贷还款", "", 0, 0, kMortgagePlan);
+      Entry(day, kMom, 8, kMortgage, kCcb, 1200, "房贷还款", "", 0, 0, kMortgagePlan);
       Expense(day, kMom, kMortgageInterest, kCcb, books_.Balance(kMortgage) * 0.0594 / 12, "房贷利息");
     }
     if (date.month % 3 == 1 && date.day == 8)
@@ -476,7 +469,7 @@ class HouseholdHistory {
     const int years = date.year - kFirstYear;
     if (date.month == 3 && date.day == 3) Expense(day, kDad, kInternet, kIcbc, 1200, "宽带包年费");
     if (date.month == 3 && date.day == 15)
-      Expense(day, kDad, kInsurance, kIcbc, 3600, YearText(date) + "家庭财产保险费", kInsurancePlan);
+      Expense(day, kDad, kInsurance, kIcbc, 3600, "家庭财产保险费", kInsurancePlan);
     if ((date.month == 2 && date.day == 25) || (date.month == 9 && date.day == 1))
       Expense(day, kMom, kTuition, kCcb, 2200 + 200 * years, "小明学费");
   }
@@ -571,15 +564,14 @@ class HouseholdHistory {
   // Exactly one entry on each of 1 to 9 September 2008.
   void FinalNineDays() {
     const auto on = [](int d) { return SerialDay(kLastYear, kLastMonth, d); };
-    const Ymd september{kLastYear, kLastMonth, 1};
     Entry(on(1), kMom, 3, kTuition, kCcb, 2800, "小明新学期学费");
     Entry(on(2), kMom, 3, kGroceries, kMomCash, 86.5, "菜市场买菜");
     Entry(on(3), kDad, 41, kIcbc, kDadCash, 2000, "ATM取款", kInterestIncome, 0);
     Entry(on(4), kDad, 3, kDining, kCard, 268, "全家吃火锅");
-    Entry(on(5), kDad, 2, kDadSalary, kIcbc, 12000, YearMonthText(september) + "工资", "", 0, 0, kSalaryPlan);
+    Entry(on(5), kDad, 2, kDadSalary, kIcbc, 12000, "工资", "", 0, 0, kSalaryPlan);
     Entry(on(6), kKid, 3, kBooks, kKidCash, 35, "买课外书");
     Entry(on(7), kDad, 42, kKidCash, kDadCash, 50, "给小明零用钱");
-    Entry(on(8), kMom, 3, kUtilities, kMomCash, 236.8, "8月水电燃气费");
+    Entry(on(8), kMom, 3, kUtilities, kMomCash, 236.8, "水电燃气费");
     Entry(on(9), kDad, 3, kTransport, kDadCash, 45, "打车");
   }
 
