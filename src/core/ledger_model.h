@@ -15,7 +15,12 @@ namespace cw {
 // Kind 11 ("购物", a purchase with a credit card) exists only in the booking
 // dialog of the credit-card page; it is written as kind 3.
 inline constexpr int kKindPurchaseByCard = 11;
+inline constexpr int kKindInitial = 1;
 inline constexpr int kKindExpense = 3;
+inline constexpr int kKindSale = 10;        // an investment sold: the third line is the gain or loss
+inline constexpr int kKindRepayment = 13;   // a card repaid: the third line is the interest
+inline constexpr int kKindDeposit = 40;
+inline constexpr int kKindWithdrawal = 41;  // the third line is the interest
 
 // Number of voucher lines: 3 for kinds 10, 13 and 41, else 2.
 int LineCount(int kind);

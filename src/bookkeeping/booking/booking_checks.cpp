@@ -14,8 +14,6 @@ namespace {
 using namespace booking_texts;
 
 constexpr double kMaxAmount = 1e12;
-constexpr int kKindSale = 10;
-constexpr int kKindDeposit = 40;
 constexpr EntryField kAccountFields[kPickerCount] = {EntryField::kAccount1, EntryField::kAccount2,
                                                      EntryField::kAccount3};
 

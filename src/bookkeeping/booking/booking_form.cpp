@@ -6,9 +6,6 @@
 #include "core/ledger_model.h"
 
 namespace cw {
-namespace {
-constexpr int kKindDeposit = 40;
-}
 
 bool ShowsThirdLine(int kind) { return LineCount(kind) == 3; }
 bool ShowsDepositType(int kind) { return kind == kKindDeposit; }

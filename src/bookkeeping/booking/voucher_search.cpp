@@ -14,7 +14,6 @@ namespace {
 
 constexpr int kSearchStatement = 950;
 constexpr double kZero = 0.0000001;
-constexpr int kKindSale = 10;
 
 struct FoundVoucher {
   int number = 0;

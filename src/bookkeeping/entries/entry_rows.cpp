@@ -14,10 +14,6 @@
 namespace cw {
 namespace {
 
-constexpr int kKindSale = 10;
-constexpr int kKindRepayment = 13;
-constexpr int kKindWithdrawal = 41;
-constexpr int kKindDeposit = 40;
 
 // Cells in the page's full layout: column 2 on are the page's own.
 using Cells = std::vector<std::string>;

@@ -21,7 +21,6 @@
 namespace cw {
 namespace {
 
-constexpr int kKindInitial = 1;
 
 // The account's path without the trailing separator: "银行存款\工商银行".
 std::string Category(const std::string& account) {
