@@ -5,9 +5,11 @@
 
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
-PACKAGES := build-essential cmake pkg-config libsqlcipher-dev libgtest-dev nlohmann-json3-dev \
-            libsodium-dev libtinyxml2-dev qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
-            fonts-noto-cjk xvfb xauth imagemagick
+PACKAGES := build-essential cmake pkg-config ccache libsqlcipher-dev sqlcipher libgtest-dev nlohmann-json3-dev \
+            libsodium-dev libtinyxml2-dev libxlsxwriter-dev libcurl4-openssl-dev \
+            qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-multimedia-dev qt6-translations-l10n \
+            gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
+            fonts-noto-cjk fonts-wqy-zenhei xvfb xauth imagemagick poppler-utils python3-openpyxl
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CLI      := $(BUILD)/src/cli/coinwright-cli
 
