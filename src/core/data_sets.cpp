@@ -48,12 +48,12 @@ bool WriteCommonContents() {
 
 bool FillUserData() {
   Transaction tx;
-  return WriteCommonContents() && tx.Commit();
+  return tx.ok() && WriteCommonContents() && tx.Commit();
 }
 
 bool FillDemoData() {
   Transaction tx;
-  if (!CreateSchema()) return false;
+  if (!tx.ok() || !CreateSchema()) return false;
   DemoHousehold household = BuildDemoHousehold();
   if (!WriteDemoTables(household) ||
       !Database::Execute(Database::LoadStatement(399), {EncodeVersion(ProgramVersion())})) {

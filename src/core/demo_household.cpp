@@ -770,6 +770,7 @@ std::vector<ChartAccount> DemoChart(const DemoHousehold& household) {
 
 bool WriteDemoTables(const DemoHousehold& household) {
   Transaction transaction;
+  if (!transaction.ok()) return false;
   const std::vector<ChartAccount> chart = DemoChart(household);
   const bool written = WriteChart(chart) && WriteUsers(household.users) &&
                        WritePlans(household.plans, AccountTypes(chart)) &&

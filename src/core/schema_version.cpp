@@ -78,6 +78,7 @@ bool MoveDemonstrationForward(int today) {
 
   // Newest first: every voucher moves to a number above all that have not moved yet.
   Transaction tx;
+  if (!tx.ok()) return false;
   for (const Moved& v : vouchers) {
     int old_month = v.number / 1000;
     int new_month = MonthAdd(old_month / 100, old_month % 100, distance);

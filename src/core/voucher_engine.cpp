@@ -166,6 +166,7 @@ int NextVoucherNumber(int date, int hint) {
 
 bool ShiftMonth(int after, bool up) {
   Transaction tx;
+  if (!tx.ok()) return false;
   const int next = after / 1000 * 1000 + 1000;
   // Each voucher moves once. Every new number lies within the block except at
   // most one at its edge: `next` when it moves up (sequence 0 of the next month,
@@ -180,6 +181,7 @@ bool ShiftMonth(int after, bool up) {
 
 int WriteVoucher(const Booking& booking) {
   Transaction tx;
+  if (!tx.ok()) return 0;
   int number = NextVoucherNumber(booking.date, 0);
   if (number == 0) tx.Fail();
   bool ok = number && ShiftMonth(number - 1, true) && InsertVoucher(number, booking);
@@ -189,6 +191,7 @@ int WriteVoucher(const Booking& booking) {
 
 int ReplaceVoucher(int old_number, const Booking& booking) {
   Transaction tx;
+  if (!tx.ok()) return 0;
   // The new place is found while the old voucher still stands.
   int number = NextVoucherNumber(booking.date, old_number);
   bool ok = number && DeleteVoucher(old_number) && ShiftMonth(number - 1, true) && InsertVoucher(number, booking);
@@ -198,6 +201,7 @@ int ReplaceVoucher(int old_number, const Booking& booking) {
 
 bool DeleteVoucher(int number) {
   Transaction tx;
+  if (!tx.ok()) return false;
   bool ok = RemoveVoucher(number) && ShiftMonth(number, false);
   if (!ok) tx.Fail();
   return Finish(tx, 1) == 1;
@@ -205,6 +209,7 @@ bool DeleteVoucher(int number) {
 
 bool SetAudit(int number, bool on) {
   Transaction tx;
+  if (!tx.ok()) return false;
   bool ok = on ? Database::Execute(Database::LoadStatement(347), {LoggedInPerson(), number})
                : Database::Execute(Database::LoadStatement(346), {number});
   ok = ok && Database::Changes() == 1;

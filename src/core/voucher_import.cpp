@@ -96,6 +96,10 @@ bool ImportVouchers(const std::vector<ImportedVoucher>& vouchers, std::string* e
   for (const ImportedVoucher& v : vouchers) months[MonthKey(v.date)].push_back(&v);
 
   Transaction tx;
+  if (!tx.ok()) {
+    *error = "数据库写入失败";
+    return false;
+  }
   for (auto& [yyyymm, list] : months) {
     std::stable_sort(list.begin(), list.end(),
                      [](const ImportedVoucher* a, const ImportedVoucher* b) { return a->date < b->date; });

@@ -13,7 +13,7 @@ void UpgradeStoredPassword(int person_no, std::string_view password) {
   std::optional<std::string> stored = StoredPasswordFor(password);
   if (!stored) return;
   Transaction tx;
-  if (Database::Execute(Database::LoadStatement(325), {*stored, person_no}, /*silent=*/true)) (void)tx.Commit();
+  if (tx.ok() && Database::Execute(Database::LoadStatement(325), {*stored, person_no}, /*silent=*/true)) (void)tx.Commit();
 }
 
 }  // namespace

@@ -53,6 +53,7 @@ std::string RightsText(const Rights& rights) {
 
 bool WriteRights(int person_no, const Rights& rights) {
   Transaction tx;
+  if (!tx.ok()) return false;
   Rights stored;
   const Record record = ReadRightsRecord(person_no, &stored);
   if (record == Record::kFailed) return false;

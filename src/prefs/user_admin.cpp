@@ -17,6 +17,7 @@ UserResult AddUser(const UserInput& input) {
   // The transaction holds the connection lock from the name check to the last
   // write, so no other thread can take the name in between.
   Transaction tx;
+  if (!tx.ok()) return UserResult::Failed();
   UserResult check = CheckNewUser(input);
   if (!check.ok) return check;
   std::optional<std::string> password = StoredPasswordFor(input.password);
@@ -33,6 +34,7 @@ UserResult AddUser(const UserInput& input) {
 
 UserResult ChangeUser(int person_no, const UserInput& input) {
   Transaction tx;
+  if (!tx.ok()) return UserResult::Failed();
   UserResult check = CheckChangedUser(person_no, input);
   if (!check.ok) return check;
   std::optional<UserRecord> user = FindUserByNumber(person_no);
@@ -50,6 +52,7 @@ UserResult ChangeUser(int person_no, const UserInput& input) {
 UserResult ChangePassword(int person_no, std::string_view old_password, std::string_view new_password,
                           std::string_view confirmation) {
   Transaction tx;
+  if (!tx.ok()) return UserResult::Failed();
   std::optional<UserRecord> user = FindUserByNumber(person_no);
   if (!user) return UserResult::Refused(user_texts::kNoSuchUser, UserField::kNone);
   if (!VerifyPassword(user->password, old_password))
@@ -70,7 +73,7 @@ namespace {
 // Deletes one user record and its rights; false when a statement failed.
 bool DeleteUser(const UserRecord& user) {
   Transaction tx;
-  return Database::Execute(Database::LoadStatement(355), {user.name}) &&
+  return tx.ok() && Database::Execute(Database::LoadStatement(355), {user.name}) &&
          Database::Execute(Database::LoadStatement(551), {user.person_no}) && tx.Commit();
 }
 

@@ -4,6 +4,7 @@
 // same few statements again for every row of an import costs more than running them.
 #include <string>
 
+#include "store/failure_cause.h"
 #include "store/sql_value.h"
 
 struct sqlite3_stmt;
@@ -11,12 +12,15 @@ struct sqlite3_stmt;
 namespace cw::internal {
 
 // A prepared statement for `sql` with `params` bound, or null on failure with
-// the error text in *error. The caller must hold the connection lock.
-sqlite3_stmt* AcquireStatement(const std::string& sql, const SqlParams& params, std::string* error);
+// the cause in *cause; null also inside a transaction guard that could not
+// begin. The caller must hold the connection lock.
+sqlite3_stmt* AcquireStatement(const std::string& sql, const SqlParams& params, FailureCause* cause);
 // Gives the statement back for reuse (reset, bindings cleared).
 void ReleaseStatement(sqlite3_stmt* stmt);
+// The cause of result code `rc` on the shared connection, naming its file.
+FailureCause CauseOfLast(int rc);
 // Shows the operation-failed message unless silent, and marks an open
 // transaction as failed.
-void ReportFailure(const std::string& error, bool silent);
+void ReportFailure(const FailureCause& cause, bool silent);
 
 }  // namespace cw::internal

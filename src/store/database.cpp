@@ -7,16 +7,18 @@
 #include <unordered_map>
 #include <vector>
 
-#include "base/gbk_text.h"
 #include "base/prompter.h"
 #include "store/catalogue.h"
 #include "store/connection.h"
 #include "store/database_password.h"
+#include "store/failure_cause.h"
 
 namespace cw {
 namespace {
 
 constexpr char kSlot[] = "{{SLOT}}";
+// How long a statement waits for another program's write to end.
+std::atomic<int> kBusyTimeoutMs{5000};
 
 // Process-wide connection state; guarded by the connection lock.
 struct ConnectionState {
@@ -30,6 +32,9 @@ struct ConnectionState {
   // Transaction nesting and the failure mark of the outermost one.
   int depth = 0;
   bool failed = false;
+  // Guards alive that could not begin: while there is one, no statement runs,
+  // so an operation that asked for a transaction never writes without one.
+  int refused = 0;
 };
 
 ConnectionState& State() {
@@ -79,10 +84,13 @@ bool BindAll(sqlite3_stmt* stmt, const SqlParams& params) {
 
 // Opens `path` as the shared connection with the program's key and checks that
 // the key fits and that the encrypting engine is the one linked in.
-bool OpenFile(ConnectionState& s, const std::string& path, std::string* error) {
+bool OpenFile(ConnectionState& s, const std::string& path, FailureCause* cause) {
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
                            nullptr);
+  // Before the first read: another process may be writing, and the key check
+  // below must wait for it like every later statement does.
+  if (rc == SQLITE_OK) rc = sqlite3_busy_timeout(db, kBusyTimeoutMs.load());
   if (rc == SQLITE_OK) {
     std::string password = internal::DatabasePassword();
     rc = sqlite3_key(db, password.data(), static_cast<int>(password.size()));
@@ -97,13 +105,13 @@ bool OpenFile(ConnectionState& s, const std::string& path, std::string* error) {
                   sqlite3_step(stmt) == SQLITE_ROW;
     sqlite3_finalize(stmt);
     if (!cipher) {
-      *error = "数据库引擎不支持加密";
+      *cause = PlainCause("数据库引擎不支持加密");
       sqlite3_close_v2(db);
       return false;
     }
   }
   if (rc != SQLITE_OK) {
-    *error = db ? sqlite3_errmsg(db) : "out of memory";
+    *cause = CauseOf(db, rc, path);
     sqlite3_close_v2(db);
     return false;
   }
@@ -118,7 +126,6 @@ bool OpenFile(ConnectionState& s, const std::string& path, std::string* error) {
   RunPlain(db, "PRAGMA cache_size=-65536");
   RunPlain(db, "PRAGMA temp_store=MEMORY");
   RunPlain(db, "PRAGMA foreign_keys=OFF");
-  sqlite3_busy_timeout(db, 5000);
   s.db = db;
   ++s.generation;
   return true;
@@ -151,10 +158,9 @@ int Database::OpenDatabase(int which) {
   const char* name = FileName(s.current);
   if (!name) return 0;
   s.file = name;
-  std::string error;
-  if (!OpenFile(s, FilePath(s.current), &error)) {
-    CurrentPrompter().Inform(StrFormat("连接数据库失败！\n\n错误信息:%s。", error.c_str()), "提示",
-                             PromptStyle::Error);
+  FailureCause cause;
+  if (!OpenFile(s, FilePath(s.current), &cause)) {
+    CurrentPrompter().Inform(ConnectFailedMessage(cause), "提示", PromptStyle::Error);
     return 0;
   }
   return 1;
@@ -168,10 +174,9 @@ bool Database::CreateDataFile(int which, const std::function<bool()>& fill) {
   const std::string building = path + ".new";
   CloseDatabase();
   for (const char* suffix : {"", "-wal", "-shm"}) std::remove((building + suffix).c_str());
-  std::string error;
-  if (!OpenFile(s, building, &error)) {
-    CurrentPrompter().Inform(StrFormat("连接数据库失败！\n\n错误信息:%s。", error.c_str()), "提示",
-                             PromptStyle::Error);
+  FailureCause cause;
+  if (!OpenFile(s, building, &cause)) {
+    CurrentPrompter().Inform(ConnectFailedMessage(cause), "提示", PromptStyle::Error);
     return false;
   }
   bool ok = fill();
@@ -218,19 +223,19 @@ std::string Database::LoadStatement(int id, const std::string& fragment) {
 
 int Database::Execute(const std::string& sql, const SqlParams& params, bool silent) {
   std::lock_guard guard(LockRef());
-  std::string error;
-  sqlite3_stmt* stmt = internal::AcquireStatement(sql, params, &error);
+  FailureCause cause;
+  sqlite3_stmt* stmt = internal::AcquireStatement(sql, params, &cause);
   if (!stmt) {
-    internal::ReportFailure(error, silent);
+    internal::ReportFailure(cause, silent);
     return 0;
   }
   int rc;
   while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
   }
-  if (rc != SQLITE_DONE) error = sqlite3_errmsg(State().db);
+  if (rc != SQLITE_DONE) cause = internal::CauseOfLast(rc);
   internal::ReleaseStatement(stmt);
   if (rc != SQLITE_DONE) {
-    internal::ReportFailure(error, silent);
+    internal::ReportFailure(cause, silent);
     return 0;
   }
   return 1;
@@ -247,10 +252,14 @@ int Database::SetAllowEmpty(const std::string& table, const std::string& column)
 
 namespace internal {
 
-sqlite3_stmt* AcquireStatement(const std::string& sql, const SqlParams& params, std::string* error) {
+sqlite3_stmt* AcquireStatement(const std::string& sql, const SqlParams& params, FailureCause* cause) {
   ConnectionState& s = State();
+  if (s.refused > 0) {
+    *cause = PlainCause("事务未能开始，语句没有执行");
+    return nullptr;
+  }
   if (!s.db) {
-    *error = "数据库未打开";
+    *cause = PlainCause("数据库未打开");
     return nullptr;
   }
   sqlite3_stmt* stmt = nullptr;
@@ -258,13 +267,14 @@ sqlite3_stmt* AcquireStatement(const std::string& sql, const SqlParams& params, 
   if (it != s.pool.end()) {
     stmt = it->second;
     s.pool.erase(it);
-  } else if (sqlite3_prepare_v2(s.db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK) {
-    *error = sqlite3_errmsg(s.db);
+  } else if (int rc = sqlite3_prepare_v2(s.db, sql.c_str(), static_cast<int>(sql.size()), &stmt, nullptr);
+             rc != SQLITE_OK) {
+    *cause = CauseOfLast(rc);
     sqlite3_finalize(stmt);
     return nullptr;
   }
   if (!BindAll(stmt, params)) {
-    *error = sqlite3_errmsg(s.db);
+    *cause = PlainCause(sqlite3_errmsg(s.db));
     ReleaseStatement(stmt);
     return nullptr;
   }
@@ -285,12 +295,16 @@ void ReleaseStatement(sqlite3_stmt* stmt) {
   }
 }
 
-void ReportFailure(const std::string& error, bool silent) {
-  if (State().depth > 0) State().failed = true;
-  if (!silent) {
-    CurrentPrompter().Inform(StrFormat("数据库操作失败！\n\n错误信息:%s。", error.c_str()), "提示",
-                             PromptStyle::Error);
-  }
+FailureCause CauseOfLast(int rc) {
+  ConnectionState& s = State();
+  return CauseOf(s.db, rc, s.db ? Database::FilePath(s.current) : std::string());
+}
+
+void ReportFailure(const FailureCause& cause, bool silent) {
+  ConnectionState& s = State();
+  if (s.depth > 0) s.failed = true;
+  // Inside a guard that could not begin, its own message has said why.
+  if (!silent && s.refused == 0) CurrentPrompter().Inform(OperationFailedMessage(cause), "提示", PromptStyle::Error);
 }
 
 }  // namespace internal
@@ -299,14 +313,25 @@ void ReportFailure(const std::string& error, bool silent) {
 
 Transaction::Transaction() : lock_(LockRef()) {
   ConnectionState& s = State();
-  if (!s.db) return;
-  if (s.depth == 0) {
-    if (!RunPlain(s.db, "BEGIN IMMEDIATE")) return;
-    outermost_ = true;
-    s.failed = false;
+  if (s.refused == 0 && s.depth > 0) {  // joins the outer transaction
+    ++s.depth;
+    began_ = true;
+    return;
   }
-  ++s.depth;
-  began_ = true;
+  if (s.refused == 0) {
+    // IMMEDIATE takes the write lock now, so the operation either gets all of
+    // it or runs nothing; a lock still held after the busy timeout fails here.
+    const int rc = s.db ? sqlite3_exec(s.db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) : SQLITE_MISUSE;
+    if (rc == SQLITE_OK) {
+      outermost_ = true;
+      s.failed = false;
+      ++s.depth;
+      began_ = true;
+      return;
+    }
+    internal::ReportFailure(s.db ? internal::CauseOfLast(rc) : PlainCause("数据库未打开"), false);
+  }
+  ++s.refused;
 }
 
 bool Transaction::ok() const { return began_ && !done_ && !failed_ && !State().failed; }
@@ -318,16 +343,31 @@ bool Transaction::Commit() {
   --s.depth;
   if (failed_) s.failed = true;
   if (!outermost_) return !s.failed;
-  bool committed = !s.failed && RunPlain(s.db, "COMMIT");
+  bool committed = false;
+  if (!s.failed) {
+    const int rc = sqlite3_exec(s.db, "COMMIT", nullptr, nullptr, nullptr);
+    committed = rc == SQLITE_OK;
+    if (!committed) internal::ReportFailure(internal::CauseOfLast(rc), false);
+  }
   if (!committed) RunPlain(s.db, "ROLLBACK");
   s.failed = false;
   return committed;
 }
 
 Transaction::~Transaction() {
-  if (!began_ || done_) return;
+  if (!began_) {
+    --State().refused;
+    return;
+  }
+  if (done_) return;
   failed_ = true;
   (void)Commit();  // not committed: rolls back (the outermost guard) or marks the outer one failed
+}
+
+void Database::SetBusyTimeout(int milliseconds) {
+  std::lock_guard guard(LockRef());
+  kBusyTimeoutMs = milliseconds;
+  if (State().db) sqlite3_busy_timeout(State().db, milliseconds);
 }
 
 }  // namespace cw

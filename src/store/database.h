@@ -59,6 +59,10 @@ class Database {
   // Rows changed by the last statement, and the number of the last inserted row.
   static int Changes();
 
+  // How long a statement waits for another program's write before it fails
+  // (5 s unless changed); applies to the open connection and every later one.
+  static void SetBusyTimeout(int milliseconds);
+
   // The connection lock: recursive, so an operation may nest calls.
   static std::recursive_mutex& Lock();
 
@@ -69,6 +73,11 @@ class Database {
 // An RAII transaction on the shared connection: holds the connection lock,
 // begins at construction (nested guards join the outer transaction) and rolls
 // back at destruction unless Commit() was called.
+//
+// A guard that could not begin (another program holds the write lock past the
+// busy timeout, no data set open) says why, and until it goes away every
+// statement fails without running: ok() is false from the start, so writers
+// return before their first statement.
 class Transaction {
  public:
   Transaction();

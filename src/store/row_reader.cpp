@@ -36,10 +36,10 @@ CDBPack::~CDBPack() { Close(); }
 bool CDBPack::Open(const std::string& sql, const SqlParams& params, bool silent) {
   std::lock_guard guard(Database::Lock());
   Close();
-  std::string error;
-  stmt_ = internal::AcquireStatement(sql, params, &error);
+  FailureCause cause;
+  stmt_ = internal::AcquireStatement(sql, params, &cause);
   if (!stmt_) {
-    internal::ReportFailure(error, silent);
+    internal::ReportFailure(cause, silent);
     return false;
   }
   columns_.clear();
@@ -53,10 +53,10 @@ bool CDBPack::Open(const std::string& sql, const SqlParams& params, bool silent)
     end_ = 0;
     return true;
   }
-  if (rc != SQLITE_DONE) error = sqlite3_errmsg(sqlite3_db_handle(stmt_));
+  if (rc != SQLITE_DONE) cause = internal::CauseOfLast(rc);
   Close();
   if (rc != SQLITE_DONE) {
-    internal::ReportFailure(error, silent);
+    internal::ReportFailure(cause, silent);
     return false;
   }
   return true;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 #include "base/gbk_text.h"
@@ -13,6 +14,8 @@
 #include "store/database.h"
 #include "store/row_reader.h"
 #include "support/ledger_fixture.h"
+#include "support/other_program.h"
+#include "support/releasing_prompter.h"
 
 namespace cw {
 namespace {
@@ -56,6 +59,35 @@ TEST_F(VoucherEngineTest, NewVouchersTakeTheirPlaceByDate) {
     EXPECT_EQ(c.expected_may, MonthVouchers(2024, 5));
     EXPECT_EQ(99, AmountOf(c.expected_number)) << "the lines moved with their voucher";
   }
+}
+
+TEST_F(VoucherEngineTest, NothingIsWrittenWhileAnotherProgramHoldsTheWriteLock) {
+  StandardMay();
+  const Numbered may = MonthVouchers(2024, 5);
+  struct Case {
+    const char* name;
+    std::function<bool()> write;
+  } cases[] = {
+      {"write", [&] { return WriteVoucher(Make("2024-05-04", 3, "601", "101", 50)) != 0; }},
+      {"replace", [&] { return ReplaceVoucher(202405001, Make("2024-05-20", 3, "601", "101", 51)) != 0; }},
+      {"delete", [] { return DeleteVoucher(202405002); }},
+      {"audit", [] { return SetAudit(202405003, true); }},
+  };
+  Database::SetBusyTimeout(50);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::OtherProgram other(Database::FilePath(Database::kUserData));
+    ASSERT_TRUE(other.HoldWriteLock());
+    // The other program ends its write while the message is read.
+    testing::ReleasingPrompter prompter([&] { other.Release(); });
+    PrompterGuard shown(prompter);
+    EXPECT_FALSE(c.write());
+    EXPECT_EQ(std::vector<std::string>{"数据库正在被另一个程序写入，请稍后再试。"}, prompter.texts);
+    EXPECT_EQ(may, MonthVouchers(2024, 5));
+    EXPECT_EQ(1, AmountOf(202405001));
+    EXPECT_EQ(0, ReadVoucher(202405003)->checker_no);
+  }
+  Database::SetBusyTimeout(5000);
 }
 
 TEST_F(VoucherEngineTest, FirstVoucherOfAMonthIsNumberOne) {

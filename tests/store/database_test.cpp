@@ -8,6 +8,8 @@
 #include "store/database.h"
 #include "store/row_reader.h"
 #include "store/schema.h"
+#include "support/other_program.h"
+#include "support/releasing_prompter.h"
 #include "support/store_fixture.h"
 
 namespace cw {
@@ -110,6 +112,41 @@ TEST_F(DatabaseTest, TransactionKeepsAllOrNothing) {
   {
     Transaction tx;
     Database::Execute(insert, {std::string("101"), std::string("a"), 3});
+    EXPECT_TRUE(tx.Commit());
+  }
+  EXPECT_EQ(1, CountRows("Item"));
+}
+
+TEST_F(DatabaseTest, AGuardThatCannotBeginRunsNoStatement) {
+  const std::string insert = Database::LoadStatement(349);
+  testing::OtherProgram other(Database::FilePath(Database::kUserData));
+  ASSERT_TRUE(other.HoldWriteLock());
+  Database::SetBusyTimeout(50);
+  // The other program finishes while the message is read: a statement run
+  // after it would now succeed, outside any transaction.
+  testing::ReleasingPrompter prompter([&] { other.Release(); });
+  {
+    PrompterGuard shown(prompter);
+    Transaction tx;
+    EXPECT_FALSE(tx.ok());
+    EXPECT_EQ(0, Database::Execute(insert, {std::string("101"), std::string("a"), 3}));
+    {
+      Transaction inner;
+      EXPECT_FALSE(inner.ok()) << "a guard inside one that did not begin does not begin either";
+      EXPECT_EQ(0, Database::Execute(insert, {std::string("102"), std::string("b"), 4}));
+    }
+    CDBPack rows;
+    EXPECT_FALSE(rows.Open("SELECT 1 AS One"));
+    EXPECT_FALSE(tx.Commit());
+  }
+  Database::SetBusyTimeout(5000);
+  EXPECT_EQ(std::vector<std::string>{"数据库正在被另一个程序写入，请稍后再试。"}, prompter.texts)
+      << "one message, with the cause";
+  EXPECT_EQ(0, CountRows("Item"));
+  {
+    Transaction tx;
+    EXPECT_TRUE(tx.ok()) << "the next operation runs as usual";
+    EXPECT_EQ(1, Database::Execute(insert, {std::string("101"), std::string("a"), 3}));
     EXPECT_TRUE(tx.Commit());
   }
   EXPECT_EQ(1, CountRows("Item"));

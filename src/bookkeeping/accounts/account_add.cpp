@@ -77,6 +77,7 @@ AccountResult AddAccount(const NewAccount& account, Prompter& prompter) {
   AccountResult result = AccountResult::Failed();
   {
     Transaction tx;
+    if (!tx.ok()) return result;
     std::optional<AccountRecord> parent = IsValidCode(account.code) ? ReadAccount(parent_code) : std::nullopt;
     if (!parent) return Refuse(prompter, StrFormat(account_texts::kNoSuchCode, parent_code.c_str()));
     std::optional<int> lines = CountVoucherLines(parent_code);

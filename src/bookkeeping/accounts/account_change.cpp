@@ -15,6 +15,7 @@ AccountResult RenameAccount(const std::string& code, const std::string& name, Pr
   if (!checked.ok()) return checked;
   {
     Transaction tx;
+    if (!tx.ok()) return AccountResult::Failed();
     std::optional<AccountRecord> account = ReadAccount(code);
     if (!account) return Refuse(prompter, StrFormat(account_texts::kNoSuchCode, code.c_str()));
     const bool untyped_leaf = account->leaf && account->stored_type == 0;

@@ -85,6 +85,7 @@ DeletedAccount DeleteAccount(const std::string& code, Prompter& prompter) {
 
   {
     Transaction tx;
+    if (!tx.ok()) return deleted;
     // The questions were asked outside the transaction; a booking made in the
     // meantime (a scheduled run) must not be deleted with the account.
     std::optional<AccountUsage> now = ReadUsage(code);

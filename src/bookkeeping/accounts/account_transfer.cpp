@@ -31,7 +31,7 @@ AccountResult TransferBookings(const std::string& from, const std::string& to, P
   const bool plans_too = prompter.Ask(account_texts::kTransferPlansToo, account_texts::kTransferCaption);
   {
     Transaction tx;
-    if (!MoveVoucherLines(to, from) || (plans_too && !MovePlans(to, from)) || !tx.Commit())
+    if (!tx.ok() || !MoveVoucherLines(to, from) || (plans_too && !MovePlans(to, from)) || !tx.Commit())
       return AccountResult::Failed();
   }
   MarkChartChanged();

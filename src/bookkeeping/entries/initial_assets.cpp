@@ -202,6 +202,7 @@ InitialSaveResult SaveInitialAssets(GridModel& table, const std::string& user_na
   // Saved on a copy, so that a failure half-way leaves the shown table as it was.
   GridModel saved = table;
   Transaction transaction;
+  if (!transaction.ok()) return InitialSaveResult::kFailed;
   for (int row = 0; row < saved.RowCount(); ++row) {
     if (!ParseEntryKey(saved.Key(row)).edited) continue;
     if (!SaveRow(saved, row, counter, user_name)) {
