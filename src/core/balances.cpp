@@ -336,13 +336,17 @@ std::vector<double> IncomeSeries(int kind, int from, int to) {
                       PeriodBound(kind, CutToKind(kind, from), true), PeriodBound(kind, CutToKind(kind, to), false), 0);
 }
 
-CategorySeries CategoryAccountSeries(bool income, int kind, int first_no, int last_no) {
+CategorySeries CategoryAccountSeries(bool income, int kind, int first_no, int last_no, DaySpan days) {
   CategorySeries result;
   auto year = [](int n) { return n / 100000; };
   auto month = [](int n) { return n / 1000 % 100; };
   // Period count and index by the voucher-number family.
   int first_date = Today(), last_date = Today();
-  if (kind == kWeek || kind == kDay) {
+  if ((kind == kWeek || kind == kDay) && days.first > 0 && days.last >= days.first) {
+    first_date = days.first;
+    last_date = days.last;
+    result.first_date = first_date;
+  } else if (kind == kWeek || kind == kDay) {
     VoucherSpan span = FirstAndLastVoucher(first_no, last_no);
     if (span.found) {
       first_date = span.first_date;

@@ -55,8 +55,14 @@ struct CategorySeries {
   std::vector<AccountSeries> accounts;  // reverse code order
 };
 // Per income (or expense) account one value per voucher-number period of
-// vouchers firstNo..lastNo.
-CategorySeries CategoryAccountSeries(bool income, int kind, int first_no, int last_no);
+// vouchers firstNo..lastNo. Week and day periods count from the date of the
+// first voucher up to that of the last, or, when `days` gives two dates (day
+// numbers), from the first to the second of them, so that a calendar table's
+// rows line up with its days whether or not they have vouchers.
+struct DaySpan {
+  int first = 0, last = 0;  // day numbers; 0: from the vouchers
+};
+CategorySeries CategoryAccountSeries(bool income, int kind, int first_no, int last_no, DaySpan days = {});
 
 // The condition "Item_No IN ('...', ...)" over the accounts of one type.
 std::string AccountCondition(int type);
