@@ -8,10 +8,14 @@ CellColours ResolveCellColours(const GridModel& model, const GridCallbacks& call
     if (model.HasCheckColumn()) return {colours.check_list_selected, colours.check_list_selected_text};
     return {colours.selected, colours.selected_text};
   }
+  const GridRow& line = model.Row(row);
+  Rgb text = colours.text;
+  if (column >= 0 && column < static_cast<int>(line.text_colours.size()) && line.text_colours[column])
+    text = *line.text_colours[column];
   if (column >= 0 && callbacks.cell_colour) {
-    if (std::optional<Rgb> own = callbacks.cell_colour(row, column)) return {*own, colours.text};
+    if (std::optional<Rgb> own = callbacks.cell_colour(row, column)) return {*own, text};
   }
-  return {model.Row(row).background.value_or(colours.body), colours.text};
+  return {line.background.value_or(colours.body), text};
 }
 
 }  // namespace cw

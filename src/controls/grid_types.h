@@ -64,6 +64,9 @@ struct GridRow {
   int level = 0;
   bool expanded = true;  // open/closed state of a group row
   std::optional<Rgb> background{};  // none: the grid's default
+  // Text colour of single cells, by column; a missing or empty entry keeps the
+  // grid's text colour (a budget's actual figure that missed its plan is red).
+  std::vector<std::optional<Rgb>> text_colours{};
 };
 
 // The grid's own colours. The defaults are the program's: white body, dark

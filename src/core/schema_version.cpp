@@ -21,6 +21,34 @@ constexpr double kTolerance = 1e-7;
 constexpr int kUntouchedSampleNewest = 200809009;
 constexpr int kSampleMonth = 200809;
 
+// The budgets of the sample data move with it: a month budget (key yyyymm) by
+// the month distance, a quarter or year budget (key year * 100 + 51..54 or 61)
+// by the whole years between the sample's last month and the current month.
+bool MoveBudgets(int months, int years) {
+  struct Line {
+    int category, key;
+    std::string item;
+    double cash;
+  };
+  std::vector<Line> lines;
+  {
+    CDBPack rows;
+    if (!rows.Open(Database::LoadStatement(1605))) return false;
+    for (; !rows.IsEnd(); rows.MoveNext()) {
+      lines.push_back({rows.GetByte("TypeID"), rows.GetLong("Budget_No"), rows.GetText("Item_No"),
+                       rows.GetDouble("Cash")});
+    }
+  }
+  if (!Database::Execute(Database::LoadStatement(1606))) return false;
+  for (const Line& line : lines) {
+    const bool month_budget = line.key % 100 < 20;
+    const int key = month_budget ? MonthAdd(line.key / 100, line.key % 100, months) : line.key + years * 100;
+    if (!Database::Execute(Database::LoadStatement(1603), {line.category, key, line.item, line.cash})) return false;
+  }
+  // The items of the property projection keep their place in time as well.
+  return Database::Execute(Database::LoadStatement(1616), {"+" + std::to_string(months) + " months"});
+}
+
 }  // namespace
 
 double ProgramVersion() {
@@ -90,6 +118,10 @@ bool MoveDemonstrationForward(int today) {
       tx.Fail();
       return false;
     }
+  }
+  if (!MoveBudgets(distance, now.year - kSampleMonth / 100)) {
+    tx.Fail();
+    return false;
   }
   return tx.ok() && tx.Commit();
 }

@@ -349,3 +349,66 @@ ORDER BY A.Voucher_No
 SELECT TOTAL(CASE WHEN IsDebit = 1 THEN Cash ELSE 0 END) AS Debit,
        TOTAL(CASE WHEN IsDebit = 0 THEN Cash ELSE 0 END) AS Loan
 FROM Detail_Input WHERE ({{SLOT}}) AND Voucher_No < ?1
+
+-- ---- income and expense budgets, property projection ---------------------------------
+
+-- @1600 the budget lines of a category in key and account order (category)
+SELECT Budget_No, Item_No, Cash FROM Budget WHERE TypeID = ?1 ORDER BY Budget_No, Item_No
+
+-- @1601 the lines of one budget in account order (category, key)
+SELECT Budget_No, Item_No, Cash FROM Budget WHERE TypeID = ?1 AND Budget_No = ?2 ORDER BY Item_No
+
+-- @1602 delete the lines of one budget (category, key)
+DELETE FROM Budget WHERE TypeID = ?1 AND Budget_No = ?2
+
+-- @1603 insert a budget line (category, key, Item_No, Cash)
+INSERT INTO Budget (TypeID, Budget_No, Item_No, Cash) VALUES (?1, ?2, ?3, ?4)
+
+-- @1604 per account and month (Month = Voucher_No / 1000, yyyymm) the credits less the debits of the
+-- vouchers numbered between two bounds, opening vouchers left out, in account and month order
+-- (first, last; the slot is an Item_No IN list)
+SELECT Item_No, Voucher_No / 1000 AS Month,
+       TOTAL(CASE WHEN IsDebit = 1 THEN -Cash ELSE Cash END) AS Cash
+FROM Detail_Input
+WHERE ({{SLOT}}) AND Voucher_No BETWEEN ?1 AND ?2
+  AND Voucher_No NOT IN (SELECT Voucher_No FROM AccountInput WHERE Input_Type = 1)
+GROUP BY Item_No, Voucher_No / 1000
+ORDER BY Item_No, Month
+
+-- @1605 every budget line, for moving the demonstration data forward
+SELECT TypeID, Budget_No, Item_No, Cash FROM Budget ORDER BY TypeID, Budget_No, Item_No
+
+-- @1606 delete every budget line
+DELETE FROM Budget
+
+-- @1610 the items of the property projection by type, start date and end date (no date first)
+SELECT BudgetID, Content, TypeID, CashFrequency, StartDate, EndDate, Cash, CashType, Increase,
+       IncreaseFrequency, IncreaseType, PayFrequency, PayPeriods, Pay
+FROM PropertyBudget ORDER BY TypeID, StartDate, EndDate, BudgetID
+
+-- @1611 one item of the property projection (BudgetID)
+SELECT BudgetID, Content, TypeID, CashFrequency, StartDate, EndDate, Cash, CashType, Increase,
+       IncreaseFrequency, IncreaseType, PayFrequency, PayPeriods, Pay
+FROM PropertyBudget WHERE BudgetID = ?1
+
+-- @1612 insert an item of the property projection under the number above all others (Content,
+-- TypeID, CashFrequency, StartDate, EndDate, Cash, CashType, Increase, IncreaseFrequency,
+-- IncreaseType, PayFrequency, PayPeriods, Pay)
+INSERT INTO PropertyBudget (BudgetID, Content, TypeID, CashFrequency, StartDate, EndDate, Cash, CashType,
+                            Increase, IncreaseFrequency, IncreaseType, PayFrequency, PayPeriods, Pay)
+SELECT COALESCE(MAX(BudgetID), 0) + 1, ?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13 FROM PropertyBudget
+
+-- @1613 rewrite an item of the property projection (the fields of 1612, then BudgetID)
+UPDATE PropertyBudget SET Content = ?1, TypeID = ?2, CashFrequency = ?3, StartDate = ?4, EndDate = ?5,
+       Cash = ?6, CashType = ?7, Increase = ?8, IncreaseFrequency = ?9, IncreaseType = ?10,
+       PayFrequency = ?11, PayPeriods = ?12, Pay = ?13
+WHERE BudgetID = ?14
+
+-- @1614 delete an item of the property projection (BudgetID)
+DELETE FROM PropertyBudget WHERE BudgetID = ?1
+
+-- @1615 the highest item number of the property projection
+SELECT MAX(BudgetID) AS BudgetID FROM PropertyBudget
+
+-- @1616 move the dates of the property projection's items (months to add as "+N months")
+UPDATE PropertyBudget SET StartDate = date(StartDate, ?1), EndDate = date(EndDate, ?1)

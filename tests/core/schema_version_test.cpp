@@ -56,6 +56,12 @@ TEST_F(LedgerTest, SampleDataMovesForwardOnce) {
   insert(200808005, "2008-08-31");
   insert(200809001, "2008-09-01");
   insert(200809009, "2008-09-09");
+  Database::Execute("DELETE FROM Budget");
+  Database::Execute("DELETE FROM PropertyBudget");
+  for (int key : {200807, 200809, 200853, 200861}) {
+    Database::Execute(Database::LoadStatement(1603), {2, key, std::string("601"), 100.0});
+  }
+  Database::Execute("INSERT INTO PropertyBudget (BudgetID, Content, StartDate) VALUES (1, 'x', '2008-10-01')");
   // Opened in December 2015: 87 months later.
   ASSERT_TRUE(MoveDemonstrationForward(SerialDay(2015, 12, 10)));
   EXPECT_EQ((std::vector<std::pair<int, std::string>>{{201511005, "2015-11-30"}}), MonthVouchers(2015, 11))
@@ -67,6 +73,15 @@ TEST_F(LedgerTest, SampleDataMovesForwardOnce) {
   EXPECT_EQ(2, lines.GetLong("NUM"));
   lines.Open("SELECT COUNT(*) AS NUM FROM Detail_Input WHERE Voucher_No < ?1", {201500000});
   EXPECT_EQ(0, lines.GetLong("NUM"));
+  // Month budgets move by the months, quarter and year budgets by the years;
+  // the projection's items by the months.
+  std::vector<int> keys;
+  for (lines.Open("SELECT Budget_No FROM Budget ORDER BY Budget_No"); !lines.IsEnd(); lines.MoveNext())
+    keys.push_back(lines.GetLong("Budget_No"));
+  EXPECT_EQ((std::vector<int>{201510, 201512, 201553, 201561}), keys);
+  lines.Open("SELECT StartDate, EndDate FROM PropertyBudget");
+  EXPECT_EQ(SerialDay(2016, 1, 1), lines.GetDate("StartDate"));
+  EXPECT_EQ(0, lines.GetDate("EndDate"));
   // Moved data no longer starts with the untouched sample number.
   ASSERT_TRUE(MoveDemonstrationForward(SerialDay(2016, 3, 1)));
   EXPECT_EQ(2u, MonthVouchers(2015, 12).size());
