@@ -15,6 +15,7 @@
 #include "calendar/calendar.h"
 #include "cli/cli_error.h"
 #include "cli/data_home.h"
+#include "cli/grid_output.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
 #include "core/ledger_model.h"
@@ -31,23 +32,6 @@ constexpr OptionSpec kInitialSetOptions[] = {{"date", true}, {"content", true}, 
 
 constexpr char kInitialSetUsage[] =
     "initial set CODE AMOUNT [--date YYYY-MM-DD] [--content TEXT] [--counter CODE] [--user N]";
-
-// The page's table as printed: its key, then every column under its title;
-// right-aligned columns stay right-aligned.
-Table TableOfEntries(const GridModel& grid) {
-  Table table;
-  table.columns.push_back({"key", "键", Format::kText});
-  for (const GridColumn& column : grid.Columns()) {
-    table.columns.push_back(
-        {column.title, column.title, column.align == Align::Right ? Format::kNumber : Format::kText});
-  }
-  for (int r = 0; r < grid.RowCount(); ++r) {
-    std::vector<Value> row{grid.Key(r).Text()};
-    for (int c = 0; c < grid.ColumnCount(); ++c) row.push_back(grid.Cell(r, c));
-    table.rows.push_back(std::move(row));
-  }
-  return table;
-}
 
 Record PageRecord(const EntryTable& page) {
   const EntryCaption caption = CaptionOf(page);
@@ -126,7 +110,7 @@ void Edit(GridModel& table, int row, int column, const std::string& text) {
   InitialEditStored(table, row, column);
 }
 
-Document InitialDocument(const GridModel& table) { return {{"initial", TableOfEntries(table)}}; }
+Document InitialDocument(const GridModel& table) { return {{"initial", TableOfGrid(table)}}; }
 
 Document SetInitialAmount(Invocation& invocation) {
   VerbOptions options = invocation.Options(kInitialSetOptions, 2);
@@ -170,7 +154,7 @@ Document RunEntries(Invocation& invocation) {
   OpenLedger(invocation.globals);
   EntryTable entries(page, range);
   const GridModel table = entries.Build();
-  return {{"page", PageRecord(entries)}, {"entries", TableOfEntries(table)}};
+  return {{"page", PageRecord(entries)}, {"entries", TableOfGrid(table)}};
 }
 
 Document RunSearch(Invocation& invocation) {
@@ -185,7 +169,7 @@ Document RunSearch(Invocation& invocation) {
   Record record = PageRecord(results);
   record.push_back({{"conditions", "查找条件"}, DescribeSearch(conditions)});
   record.push_back({{"found", "找到", Format::kNumber}, results.FoundCount()});
-  return {{"search", std::move(record)}, {"entries", TableOfEntries(table)}};
+  return {{"search", std::move(record)}, {"entries", TableOfGrid(table)}};
 }
 
 Document RunInitial(Invocation& invocation) {

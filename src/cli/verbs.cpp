@@ -40,6 +40,12 @@ const std::vector<Verb>& AllVerbs() {
        "report income-expense --period year|month|day --from YYYY-MM-DD --to YYYY-MM-DD\n"
        "report category --income|--expense --period year|quarter|month|week|day --from YYYY-MM --to YYYY-MM",
        RunReport},
+      {"stats",
+       "stats balance-sheet --to YYYY-MM\n"
+       "stats income-expense --period year|month|day --from DATE --to DATE [--show-zero]\n"
+       "stats category --income|--expense --period year|month|day --from DATE --to DATE [--show-zero] "
+       "[--show-empty-columns]",
+       RunStats},
       {"lunar", "lunar YYYY-MM-DD", RunLunar},
       {"users", "users", RunUsers},
       {"useradd", "useradd NAME [--password P] [--level N]", RunUserAdd},

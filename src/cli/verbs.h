@@ -44,6 +44,7 @@ Document RunShow(Invocation& invocation);
 Document RunVouchers(Invocation& invocation);
 Document RunImport(Invocation& invocation);
 Document RunReport(Invocation& invocation);
+Document RunStats(Invocation& invocation);
 Document RunLunar(Invocation& invocation);
 Document RunUsers(Invocation& invocation);
 Document RunUserAdd(Invocation& invocation);

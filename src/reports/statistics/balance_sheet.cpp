@@ -56,7 +56,7 @@ void SetLevels(std::vector<SheetEntry>& entries, std::size_t from, std::size_t t
 }
 
 GridRow HeadingRow(const char* name, const char* key, double amount, std::string share) {
-  GridRow row{.key = std::string(key), .cells = {name, AmountText(amount), std::move(share)}};
+  GridRow row{.key = std::string(key), .cells = {name, StatAmount(amount), std::move(share)}};
   SetRowClass(row, StatRowClass::kHeading);
   return row;
 }
@@ -96,14 +96,14 @@ BalanceSheet BalanceSheetOf(const std::vector<CItemCache::Entry>& chart, const s
   table.SetColumns({{.title = "类别", .width = 200, .align = Align::Left},
                     {.title = "金额", .width = 120, .align = Align::Right, .sort = SortKind::Number},
                     {.title = "比例", .width = 120, .align = Align::Right, .sort = SortKind::Number}});
-  table.AddRow(HeadingRow("财产", "1", assets, PercentText(assets, assets)));
+  table.AddRow(HeadingRow("财产", "1", assets, StatPercent(assets, assets)));
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const SheetEntry& entry = entries[i];
     const bool asset = i < first_liability;
-    if (i == first_liability) table.AddRow(HeadingRow("负债", "2", -liabilities, PercentText(liabilities, liabilities)));
+    if (i == first_liability) table.AddRow(HeadingRow("负债", "2", -liabilities, StatPercent(liabilities, liabilities)));
     GridRow row{.key = entry.account->code,
-                .cells = {entry.account->name, AmountText(asset ? entry.amount : -entry.amount),
-                          PercentText(entry.amount, asset ? assets : liabilities)},
+                .cells = {entry.account->name, StatAmount(asset ? entry.amount : -entry.amount),
+                          StatPercent(entry.amount, asset ? assets : liabilities)},
                 .level = entry.level};
     if (!entry.account->leaf) SetRowClass(row, StatRowClass::kSummary);
     table.AddRow(std::move(row));
@@ -114,7 +114,7 @@ BalanceSheet BalanceSheetOf(const std::vector<CItemCache::Entry>& chart, const s
     }
   }
   if (first_liability == entries.size())
-    table.AddRow(HeadingRow("负债", "2", -liabilities, PercentText(liabilities, liabilities)));
+    table.AddRow(HeadingRow("负债", "2", -liabilities, StatPercent(liabilities, liabilities)));
   table.AddRow(HeadingRow("净资产（财产-负债）", "3", assets + liabilities, ""));
   return sheet;
 }

@@ -63,11 +63,11 @@ GridModel CategoryTable(bool income, const StatRange& range, const std::vector<N
     GridRow row{.key = keys[p], .cells = {PeriodLabel(keys[p], /*iso_days=*/true), ""}};
     double total = 0;
     for (const NamedSeries& account : accounts) total += sign * ValueAt(account, p);
-    row.cells[kCatTotal] = AmountText(total);
+    row.cells[kCatTotal] = StatAmount(total);
     for (std::size_t a = 0; a < shown_accounts.size(); ++a) {
       const double value = sign * ValueAt(*shown_accounts[a], p);
       sums[a] += value;
-      row.cells.push_back(IsZeroAmount(value) ? "" : AmountText(value));
+      row.cells.push_back(IsZeroAmount(value) ? "" : StatAmount(value));
     }
     table.AddRow(std::move(row));
   }
@@ -75,14 +75,14 @@ GridModel CategoryTable(bool income, const StatRange& range, const std::vector<N
   // Hidden columns are all zero, so the shown sums add up to the whole category.
   double grand = 0;
   for (double sum : sums) grand += sum;
-  std::vector<std::string> total_cells{AmountText(grand)}, average_cells, percent_cells;
-  for (double sum : sums) total_cells.push_back(AmountText(sum));
+  std::vector<std::string> total_cells{StatAmount(grand)}, average_cells, percent_cells;
+  for (double sum : sums) total_cells.push_back(StatAmount(sum));
   auto average = [&](double sum) { return shown ? sum / shown : 0.0; };
-  average_cells.push_back(AmountText(average(grand)));
-  percent_cells.push_back(PercentText(average(grand), average(grand)));
+  average_cells.push_back(StatAmount(average(grand)));
+  percent_cells.push_back(StatPercent(average(grand), average(grand)));
   for (double sum : sums) {
-    average_cells.push_back(AmountText(average(sum)));
-    percent_cells.push_back(PercentText(average(sum), average(grand)));
+    average_cells.push_back(StatAmount(average(sum)));
+    percent_cells.push_back(StatPercent(average(sum), average(grand)));
   }
   table.AddRow(TotalsRow("累    计", std::move(total_cells)));
   table.AddRow(TotalsRow("平 均 值", std::move(average_cells)));

@@ -33,16 +33,16 @@ GridModel IncomeExpenseTable(const StatRange& range, const std::vector<std::pair
     expense_total += expense;
     ++shown;
     GridRow row{.key = keys[i],
-                .cells = {PeriodLabel(keys[i]), AmountText(income), AmountText(expense), AmountText(surplus),
-                          AmountText(running)}};
+                .cells = {PeriodLabel(keys[i]), StatAmount(income), StatAmount(expense), StatAmount(surplus),
+                          StatAmount(running)}};
     if (range.period != kDayPeriod && expense - income >= 0.0000001) SetRowClass(row, StatRowClass::kDeficit);
     table.AddRow(std::move(row));
   }
-  GridRow total{.cells = {kTotalLabel, AmountText(income_total), AmountText(expense_total)}};
+  GridRow total{.cells = {kTotalLabel, StatAmount(income_total), StatAmount(expense_total)}};
   SetRowClass(total, StatRowClass::kTotal);
   table.AddRow(std::move(total));
-  GridRow average{.cells = {kAverageLabel, AmountText(shown ? income_total / shown : 0),
-                            AmountText(shown ? expense_total / shown : 0)}};
+  GridRow average{.cells = {kAverageLabel, StatAmount(shown ? income_total / shown : 0),
+                            StatAmount(shown ? expense_total / shown : 0)}};
   SetRowClass(average, StatRowClass::kTotal);
   table.AddRow(std::move(average));
   return table;

@@ -42,9 +42,9 @@ std::string WithoutNegativeZero(std::string text) {
 
 bool IsZeroAmount(double value) { return std::fabs(value) < 0.0000001; }
 
-std::string AmountText(double value) { return WithoutNegativeZero(StrFormat("%.2f", value)); }
+std::string StatAmount(double value) { return WithoutNegativeZero(StrFormat("%.2f", value)); }
 
-std::string PercentText(double part, double whole) {
+std::string StatPercent(double part, double whole) {
   if (IsZeroAmount(whole)) return "0.0%";
   return WithoutNegativeZero(StrFormat("%.1f%%", part * 100 / whole));
 }

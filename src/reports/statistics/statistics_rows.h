@@ -26,10 +26,10 @@ StatRowClass RowClassOf(const GridRow& row);
 std::string RowClassName(StatRowClass row_class);
 
 // An amount as the tables write it: "%.2f", never "-0.00".
-std::string AmountText(double value);
+std::string StatAmount(double value);
 // True for a value within 0.0000001 of zero.
 bool IsZeroAmount(double value);
 // A share as "%.1f%%"; "0.0%" when the whole is zero.
-std::string PercentText(double part, double whole);
+std::string StatPercent(double part, double whole);
 
 }  // namespace cw
