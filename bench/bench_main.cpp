@@ -21,7 +21,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "bench/bench_support.h"
 #include "bench/household_ledger.h"
+#include "bench/statistics_bench.h"
 #include "bench/stopwatch.h"
 #include "calendar/calendar.h"
 #include "cli/chart_import.h"
@@ -70,17 +72,6 @@ Options ParseOptions(int argc, char** argv) {
     }
   }
   return options;
-}
-
-void Line(const std::string& what, const std::string& figure, const char* aim = "") {
-  std::printf("%-60s %34s  %s\n", what.c_str(), figure.c_str(), aim);
-  std::fflush(stdout);
-}
-
-std::string Ms(Timing t) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.1f ms (cpu %.1f ms)", t.wall * 1000, t.cpu * 1000);
-  return text;
 }
 
 std::string MegaBytes(std::uintmax_t bytes) {
@@ -212,21 +203,6 @@ std::string WriteJsonLines(const std::string& folder, int years) {
   return path;
 }
 
-// Processor time of the finished child processes.
-double ChildrenCpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_CHILDREN, &usage);
-  auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
-  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-// Runs coinwright-cli on data home `home`; returns its exit code.
-int RunCli(const std::string& home, const std::string& args) {
-  const std::string command = "'" + std::string(COINWRIGHT_CLI) + "' --home '" + home + "' " + args + " >/dev/null";
-  int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 void TimeCliImport(const std::string& folder, int years, std::size_t vouchers) {
   const std::string file = WriteJsonLines(folder, years);
   const std::string home = folder + "/cli";
@@ -262,12 +238,16 @@ int main(int argc, char** argv) {
   std::vector<ImportedVoucher> vouchers = GenerateLedger(ledger, options.years);
   TimeImport(vouchers, options.years);
   TimeReports(options.years);
+  TimeStatistics(kFirstYear, options.years);
   TimeBookings(ledger, options.years);
 
   Database::CloseDatabase();  // checkpoints the write-ahead log into the file
   Line("(d) database file", MegaBytes(FileSize(Database::FilePath(Database::kUserData))));
 
-  if (options.cli) TimeCliImport(folder, options.years, vouchers.size());
+  if (options.cli) {
+    TimeCliStatistics(folder, kFirstYear, options.years);
+    TimeCliImport(folder, options.years, vouchers.size());
+  }
 
   if (!options.keep) {
     std::error_code ignored;
