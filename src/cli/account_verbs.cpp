@@ -170,27 +170,13 @@ Document ListAccounts(Invocation& invocation) {
 }  // namespace
 
 Document RunAccounts(Invocation& invocation) {
-  // The operation's name comes first among the plain words; --json may stand before it.
-  std::vector<std::string> words = TakeGlobalOptions(invocation.words, invocation.globals);
-  struct Form {
-    std::string_view name;
-    std::string_view usage;
-    Document (*run)(Invocation&);
-  };
-  static constexpr Form kForms[] = {
+  static constexpr VerbForm kForms[] = {
       {"add", "accounts add PARENT NAME [--sibling] [--yes|--no]", AddAccountVerb},
       {"rename", "accounts rename CODE NAME [--type N]", RenameAccountVerb},
       {"delete", "accounts delete CODE [--yes|--no]", DeleteAccountVerb},
       {"move", "accounts move FROM TO [--yes|--no]", MoveBookingsVerb},
   };
-  if (!words.empty()) {
-    for (const Form& form : kForms) {
-      if (form.name != words[0]) continue;
-      const std::vector<std::string> rest(words.begin() + 1, words.end());
-      Invocation sub{invocation.globals, rest, form.usage};
-      return form.run(sub);
-    }
-  }
+  if (auto document = RunVerbForm(invocation, kForms)) return *document;
   return ListAccounts(invocation);
 }
 

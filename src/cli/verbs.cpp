@@ -60,11 +60,36 @@ const std::vector<Verb>& AllVerbs() {
        "initial\n"
        "initial set CODE AMOUNT [--date YYYY-MM-DD] [--content TEXT] [--counter CODE] [--user N]",
        RunInitial},
+      {"budget",
+       "budget list --income|--expense [--compare]\n"
+       "budget set --income|--expense --month YYYY-MM|--quarter YYYY-Q|--year YYYY CODE=AMOUNT ... [--replace]\n"
+       "budget delete --income|--expense --month YYYY-MM|--quarter YYYY-Q|--year YYYY",
+       RunBudget},
+      {"projection",
+       "projection items\n"
+       "projection add --type 1|2|100 --content TEXT --frequency 4|5|6 [--start YYYY-MM] [--end YYYY-MM] "
+       "--cash-type 0|1|2 --cash X [--increase X --increase-frequency 4|5|6 --increase-type 0|1]\n"
+       "projection change ID <the options of projection add>\n"
+       "projection delete ID\n"
+       "projection --to YYYY-MM [--detail]",
+       RunProjection},
   };
   return verbs;
 }
 
 }  // namespace
+
+std::optional<Document> RunVerbForm(Invocation& invocation, std::span<const VerbForm> forms) {
+  const std::vector<std::string> words = TakeGlobalOptions(invocation.words, invocation.globals);
+  if (words.empty()) return std::nullopt;
+  for (const VerbForm& form : forms) {
+    if (form.name != words[0]) continue;
+    const std::vector<std::string> rest(words.begin() + 1, words.end());
+    Invocation sub{invocation.globals, rest, form.usage};
+    return form.run(sub);
+  }
+  return std::nullopt;
+}
 
 const Verb* FindVerb(std::string_view name) {
   const std::vector<Verb>& verbs = AllVerbs();

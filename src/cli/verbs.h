@@ -2,6 +2,7 @@
 // The verbs of the tool. Each verb reads its words, opens the ledger when it
 // needs it, does its work and returns what is to be printed; it throws
 // CliError to stop.
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -30,6 +31,16 @@ struct Verb {
   VerbFunction run;
 };
 
+// One form of a verb with several ("accounts add", "budget set" ...).
+struct VerbForm {
+  std::string_view name;   // the first plain word
+  std::string_view usage;  // the whole command of the form
+  VerbFunction run;
+};
+// Runs the form named by the first plain word (options every verb accepts may
+// stand before it) with the words after it; none when no form is named.
+std::optional<Document> RunVerbForm(Invocation& invocation, std::span<const VerbForm> forms);
+
 const Verb* FindVerb(std::string_view name);
 // "usage: ..." with every verb, for help and for a missing or unknown verb.
 std::string UsageText();
@@ -53,5 +64,7 @@ Document RunHome(Invocation& invocation);
 Document RunEntries(Invocation& invocation);
 Document RunSearch(Invocation& invocation);
 Document RunInitial(Invocation& invocation);
+Document RunBudget(Invocation& invocation);
+Document RunProjection(Invocation& invocation);
 
 }  // namespace cw::cli
