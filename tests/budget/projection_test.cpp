@@ -6,6 +6,7 @@
 
 #include "base/gbk_text.h"
 #include "budget/projection.h"
+#include "budget/projection_chart.h"
 #include "budget_fixture.h"
 #include "calendar/calendar.h"
 
@@ -175,6 +176,29 @@ TEST_F(BudgetTest, InputFromTheLedger) {
   EXPECT_EQ(8000, input.income_history[1]);   // February 2026
   EXPECT_EQ(9000, input.income_history[11]);  // December 2026
   EXPECT_EQ(207612, DefaultProjectionEnd(SerialDay(2026, 12, 10)));
+}
+
+}  // namespace
+}  // namespace cw
+
+namespace cw {
+namespace {
+
+TEST(ProjectionChartTest, DecadesThinnedToYearsEndingWithTheLastMonth) {
+  const Projection months = Projected(202701, 202712, {Fixed(kItemIncome, 100)});
+  const ChartData near = ProjectionChart(months);
+  ASSERT_EQ(12, near.PointCount());
+  EXPECT_EQ("2027-01", near.labels.front());
+  ASSERT_EQ(2u, near.series.size());
+  EXPECT_EQ("盈余累计", near.series[0].name);
+  EXPECT_EQ(1200, near.series[0].values.back());
+
+  const Projection decades = Projected(202612, 207612, {Fixed(kItemIncome, 100)});
+  const ChartData far = ProjectionChart(decades);
+  EXPECT_LE(far.PointCount(), kProjectionChartPoints + 1);
+  EXPECT_EQ("2026", far.labels.front());
+  EXPECT_EQ("2076", far.labels.back());
+  EXPECT_DOUBLE_EQ(decades.months.back().purchasing_power, far.series[1].values.back());
 }
 
 }  // namespace
