@@ -15,6 +15,7 @@
 #include "base/gbk_text.h"
 #include "base/prompter.h"
 #include "budget/budget_texts.h"
+#include "budget/ui/save_buttons.h"
 #include "calendar/calendar.h"
 #include "core/ledger_model.h"
 
@@ -72,8 +73,7 @@ CBudgetHomeInput::CBudgetHomeInput(int id, int today, QWidget* parent) : COwnDia
   TypeChanged();
   if (id_ != 0) {
     if (std::optional<PropertyItem> item = ReadPropertyItem(id_)) Load(*item);
-    save_add_->hide();
-    save_->setText("确定(&O)");
+    buttons_->SetEditMode();
   }
 }
 
@@ -139,25 +139,12 @@ void CBudgetHomeInput::Build() {
   connect(cash_kind_, &QComboBox::currentIndexChanged, this, &CBudgetHomeInput::KindChanged);
   connect(increase_kind_, &QComboBox::currentIndexChanged, this, &CBudgetHomeInput::KindChanged);
 
-  save_add_ = new QPushButton("保存新增(&A)", this);
-  save_add_->setObjectName("saveAdd");
-  save_ = new QPushButton("保存退出(&O)", this);
-  save_->setObjectName("save");
-  save_->setDefault(true);
-  auto* cancel = new QPushButton("取消(&C)", this);
-  connect(save_add_, &QPushButton::clicked, this, &CBudgetHomeInput::SaveAndContinue);
-  connect(save_, &QPushButton::clicked, this, &CBudgetHomeInput::accept);
-  connect(cancel, &QPushButton::clicked, this, &CBudgetHomeInput::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(save_add_);
-  buttons->addWidget(save_);
-  buttons->addWidget(cancel);
+  buttons_ = std::make_unique<SaveButtons>(this, [this] { SaveAndContinue(); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(adjustment_);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons_->row);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

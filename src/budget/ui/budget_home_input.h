@@ -6,6 +6,9 @@
 // itself: "保存新增(&A)" stores and stays open with the amount cleared,
 // "保存退出(&O)" (in edit mode "确定(&O)") stores and closes.
 #include "budget/property_items.h"
+#include <memory>
+
+#include "budget/ui/save_buttons.h"
 #include "ui/own_dialog.h"
 
 class QCheckBox;
@@ -14,9 +17,9 @@ class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace cw {
+
 
 class CBudgetHomeInput : public COwnDialog {
   Q_OBJECT
@@ -59,8 +62,7 @@ class CBudgetHomeInput : public COwnDialog {
   QComboBox* increase_kind_ = nullptr;
   QLabel* increase_label_ = nullptr;
   QLineEdit* increase_ = nullptr;
-  QPushButton* save_add_ = nullptr;
-  QPushButton* save_ = nullptr;
+  std::unique_ptr<SaveButtons> buttons_;
 };
 
 }  // namespace cw

@@ -12,6 +12,7 @@
 #include "budget/budget_commands.h"
 #include "budget/budget_form.h"
 #include "budget/budget_texts.h"
+#include "budget/ui/save_buttons.h"
 #include "calendar/calendar.h"
 #include "controls/list_wnd.h"
 
@@ -34,8 +35,7 @@ CReBudgetInput::CReBudgetInput(int category, int editing_key, int today, QWidget
                                                                 : ReadBudget(category_, editing_key_)));
   if (editing_key_ != 0) {
     LoadKey(editing_key_);
-    save_add_->hide();
-    save_->setText("确定(&O)");
+    buttons_->SetEditMode();
   }
   KindChanged();
   UpdateTotal();
@@ -84,29 +84,16 @@ void CReBudgetInput::Build() {
   total_ = new QLabel(this);
   total_->setObjectName("total");
 
-  save_add_ = new QPushButton("保存新增(&A)", this);
-  save_add_->setObjectName("saveAdd");
-  save_ = new QPushButton("保存退出(&O)", this);
-  save_->setObjectName("save");
-  save_->setDefault(true);
-  auto* cancel = new QPushButton("取消(&C)", this);
-  connect(save_add_, &QPushButton::clicked, this, &CReBudgetInput::SaveAndContinue);
-  connect(save_, &QPushButton::clicked, this, &CReBudgetInput::accept);
-  connect(cancel, &QPushButton::clicked, this, &CReBudgetInput::reject);
+  buttons_ = std::make_unique<SaveButtons>(this, [this] { SaveAndContinue(); });
   connect(kind_, &QComboBox::currentIndexChanged, this, &CReBudgetInput::KindChanged);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(total_);
-  buttons->addStretch();
-  buttons->addWidget(save_add_);
-  buttons->addWidget(save_);
-  buttons->addWidget(cancel);
+  buttons_->row->insertWidget(0, total_);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(inputs);
   layout->addWidget(new QLabel("请在表格中输入预算金额：", this));
   layout->addWidget(grid_, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(buttons_->row);
   resize(560, 460);
 }
 

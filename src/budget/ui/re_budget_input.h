@@ -6,15 +6,18 @@
 // (in edit mode "确定(&O)") saves and closes. The checks and the one-transaction
 // write are SaveBudget's.
 #include "budget/budget_key.h"
+#include <memory>
+
+#include "budget/ui/save_buttons.h"
 #include "ui/own_dialog.h"
 
 class QComboBox;
 class QDateEdit;
 class QLabel;
-class QPushButton;
 class QSpinBox;
 
 namespace cw {
+
 
 class CListWnd;
 
@@ -56,8 +59,7 @@ class CReBudgetInput : public COwnDialog {
   QComboBox* quarter_ = nullptr;
   CListWnd* grid_ = nullptr;
   QLabel* total_ = nullptr;
-  QPushButton* save_add_ = nullptr;
-  QPushButton* save_ = nullptr;
+  std::unique_ptr<SaveButtons> buttons_;
 };
 
 }  // namespace cw
