@@ -8,6 +8,7 @@
 #include "base/prompter.h"
 #include "calendar/calendar.h"
 #include "store/database.h"
+#include "store/layout_steps.h"
 #include "store/row_reader.h"
 
 #ifndef COINWRIGHT_VERSION_MAJOR
@@ -76,6 +77,8 @@ int CheckAndUpgrade(double program_version, int today) {
         "提示", PromptStyle::Error);
     return 0;
   }
+  // Layout steps this data set has not had yet; a failed step leaves it as it was.
+  if (!RaiseLayoutLevel()) return 0;
   if (program_version > stored + kTolerance) {
     // The conversions of older layouts belong here, in version order.
     Database::Execute(Database::LoadStatement(398), {EncodeVersion(program_version)}, true);

@@ -12,6 +12,7 @@
 #include "core/session.h"
 #include "core/voucher_lines.h"
 #include "store/database.h"
+#include "store/month_totals.h"
 #include "store/row_reader.h"
 
 namespace cw {
@@ -174,8 +175,11 @@ bool ShiftMonth(int after, bool up) {
   // Should that number be taken after all, the two-pass move runs instead and
   // meets the clash just as it always did.
   const int step = up ? 1 : -1;
-  bool ok = NumberInUse(up ? next : after) ? ParkAndReturn(after, next, up)
-                                           : MoveRecords(after, next, step) && MoveLines(after, next, step);
+  // The month totals stand still while the block moves: no total changes.
+  bool ok = HoldMonthTotals() &&
+            (NumberInUse(up ? next : after) ? ParkAndReturn(after, next, up)
+                                            : MoveRecords(after, next, step) && MoveLines(after, next, step)) &&
+            ReleaseMonthTotals();
   return ok && tx.ok() && tx.Commit();
 }
 

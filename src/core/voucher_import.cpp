@@ -11,6 +11,7 @@
 #include "core/session.h"
 #include "core/voucher_engine.h"
 #include "store/database.h"
+#include "store/month_totals.h"
 #include "store/row_reader.h"
 
 namespace cw {
@@ -100,6 +101,8 @@ bool ImportVouchers(const std::vector<ImportedVoucher>& vouchers, std::string* e
     *error = "数据库写入失败";
     return false;
   }
+  // The month totals of the months written are counted once at the end.
+  if (!RemoveMonthTotalTriggers()) tx.Fail();
   for (auto& [yyyymm, list] : months) {
     std::stable_sort(list.begin(), list.end(),
                      [](const ImportedVoucher* a, const ImportedVoucher* b) { return a->date < b->date; });
@@ -128,6 +131,10 @@ bool ImportVouchers(const std::vector<ImportedVoucher>& vouchers, std::string* e
       }
     }
   }
+  for (const auto& [yyyymm, list] : months) {
+    if (!RecountMonthTotals(yyyymm)) tx.Fail();
+  }
+  if (!AddMonthTotalTriggers()) tx.Fail();
   if (!tx.ok() || !tx.Commit()) {
     *error = "数据库写入失败";
     return false;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "store/database.h"
+#include "store/layout_steps.h"
 
 namespace cw::embedded {
 extern const char kSchema[];
@@ -11,9 +12,8 @@ extern const char kSchema[];
 
 namespace cw {
 
-bool CreateSchema() {
-  // schema.sql separates its statements with lines holding only ";".
-  std::istringstream in(embedded::kSchema);
+bool RunScript(const char* script) {
+  std::istringstream in(script);
   std::string line, statement;
   bool ok = true;
   auto run = [&] {
@@ -31,5 +31,7 @@ bool CreateSchema() {
   run();
   return ok;
 }
+
+bool CreateSchema() { return RunScript(embedded::kSchema) && ApplyLayoutSteps(0); }
 
 }  // namespace cw

@@ -412,3 +412,55 @@ SELECT MAX(BudgetID) AS BudgetID FROM PropertyBudget
 
 -- @1616 move the dates of the property projection's items (months to add as "+N months")
 UPDATE PropertyBudget SET StartDate = date(StartDate, ?1), EndDate = date(EndDate, ?1)
+
+-- ---- month totals ----------------------------------------------------------------
+-- MonthTotal (month_totals.sql) holds per account, month (yyyymm) and class (Opening 1: lines of
+-- opening vouchers) the debit and credit sums of the voucher lines, kept by triggers.
+
+-- @970 per account the sums of debit (Debit) and credit (Loan) amounts of both classes over the
+-- months between two, in account order (first month, last month)
+SELECT Item_No, TOTAL(Debit) AS Debit, TOTAL(Loan) AS Loan FROM MonthTotal
+WHERE Month BETWEEN ?1 AND ?2 GROUP BY Item_No ORDER BY Item_No
+
+-- @971 per account and month the sums of the lines that are not opening lines over the months
+-- between two, in account and month order (first month, last month; the slot is an Item_No IN list)
+SELECT Item_No, Month, Debit, Loan FROM MonthTotal
+WHERE ({{SLOT}}) AND Month BETWEEN ?1 AND ?2 AND Opening = 0
+ORDER BY Item_No, Month
+
+-- @972 per account the sums of the opening lines of all months, in account order
+-- (the slot is an Item_No IN list)
+SELECT Item_No, TOTAL(Debit) AS Debit, TOTAL(Loan) AS Loan FROM MonthTotal
+WHERE ({{SLOT}}) AND Opening = 1 GROUP BY Item_No ORDER BY Item_No
+
+-- @973 per account and month the sums of both classes of an account and its sub-accounts over the
+-- months between two, in account and month order (code, first month, last month)
+SELECT Item_No, Month, TOTAL(Debit) AS Debit, TOTAL(Loan) AS Loan FROM MonthTotal
+WHERE Item_No >= ?1 AND Item_No < ?1 || ':' AND Month BETWEEN ?2 AND ?3
+GROUP BY Item_No, Month ORDER BY Item_No, Month
+
+-- @974 the stored month totals in key order
+SELECT Item_No, Month, Opening, Debit, Loan, Lines FROM MonthTotal ORDER BY Item_No, Month, Opening
+
+-- @975 the month totals as the voucher lines give them, in key order
+SELECT D.Item_No, D.Voucher_No / 1000 AS Month,
+       EXISTS (SELECT 1 FROM AccountInput A WHERE A.Voucher_No = D.Voucher_No AND A.Input_Type = 1) AS Opening,
+       TOTAL(CASE WHEN D.IsDebit THEN D.Cash ELSE 0 END) AS Debit,
+       TOTAL(CASE WHEN D.IsDebit THEN 0 ELSE D.Cash END) AS Loan, COUNT(*) AS Lines
+FROM Detail_Input D GROUP BY 1, 2, 3 ORDER BY 1, 2, 3
+
+-- @976 the month totals triggers stand still (a renumbering inside a month begins)
+INSERT OR IGNORE INTO MonthTotalHold (Active) VALUES (1)
+
+-- @977 the month totals triggers follow the lines again
+DELETE FROM MonthTotalHold
+
+-- @978 delete the month totals of one month (yyyymm)
+DELETE FROM MonthTotal WHERE Month = ?1
+
+-- @979 count the month totals of one month from its voucher lines (yyyymm)
+INSERT INTO MonthTotal (Item_No, Month, Opening, Debit, Loan, Lines)
+SELECT D.Item_No, ?1,
+       EXISTS (SELECT 1 FROM AccountInput A WHERE A.Voucher_No = D.Voucher_No AND A.Input_Type = 1),
+       TOTAL(CASE WHEN D.IsDebit THEN D.Cash ELSE 0 END), TOTAL(CASE WHEN D.IsDebit THEN 0 ELSE D.Cash END), COUNT(*)
+FROM Detail_Input D WHERE D.Voucher_No BETWEEN ?1 * 1000 AND ?1 * 1000 + 999 GROUP BY 1, 3

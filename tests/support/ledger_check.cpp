@@ -4,6 +4,7 @@
 #include <map>
 
 #include "core/ledger_model.h"
+#include "store/month_totals.h"
 #include "store/row_reader.h"
 
 namespace cw::testing {
@@ -44,6 +45,9 @@ Problems CheckLedger() {
   }
   for (const auto& [number, tally] : lines) {
     if (!kinds.count(number)) problems.Add("stray lines of " + std::to_string(number));
+  }
+  for (const MonthTotalDifference& d : CompareMonthTotals()) {
+    problems.Add("month total of " + d.item + " in " + std::to_string(d.month) + (d.opening ? " (opening)" : ""));
   }
   return problems;
 }

@@ -11,7 +11,8 @@ struct Problems {
 };
 
 // Numbers unique and in date order within each month, numbered 1..n; every
-// voucher with its 2 or 3 lines and debits equal to credits; no stray lines.
+// voucher with its 2 or 3 lines and debits equal to credits; no stray lines;
+// the month totals equal what the lines give.
 Problems CheckLedger();
 
 }  // namespace cw::testing
