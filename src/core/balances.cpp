@@ -78,14 +78,6 @@ bool IsOpening(const std::vector<int>& openings, int number) {
   return !openings.empty() && std::binary_search(openings.begin(), openings.end(), number);
 }
 
-// One line as the sums need it: its place in the ledger and its amount with the
-// sign rule applied.
-struct SignedLine {
-  int voucher;
-  int line;
-  double value;
-};
-
 // Sums `rows` (statement 902 or 904: per account in number and line order) by
 // the sign rule of `type`, leaving out the opening vouchers `openings`: the
 // order and result of statements 707 and 706 (which read the same index).
@@ -99,81 +91,70 @@ double SumIndexedLines(CDBPack& rows, int type, const std::vector<int>& openings
   return sum;
 }
 
-// Everything booked on the accounts of `type` before voucher s, with the opening
-// vouchers added: statement 707 (s) and then 706 (the openings), each summed by
-// the rule.
-double OpeningValue(int type, const std::string& accounts, int s) {
-  CDBPack before;
-  before.Open(Database::LoadStatement(902, accounts), {INT_MIN, static_cast<std::int64_t>(s) - 1});
-  double opening = SumIndexedLines(before, type, OpeningVouchers(INT_MIN, s - 1));
-  CDBPack initial;
-  initial.Open(Database::LoadStatement(904, accounts));
-  opening += SumIndexedLines(initial, type, {});
+// ---- sums read from the month totals ---------------------------------------------
+//
+// MonthTotal holds per account and month the debit and credit sums of the
+// lines, opening vouchers (kind 1) apart, so a span of whole months costs one
+// row per account and month whatever the number of lines.
+
+// A voucher-number bound at a month's start (sequence 0 or 1): every voucher
+// below it lies in an earlier month.
+bool AtMonthStart(int bound) { return bound % 1000 <= 1; }
+// A span of whole months: from a month's start to its end (sequence 999).
+bool WholeMonths(int first, int last) { return AtMonthStart(first) && last % 1000 == 999; }
+
+struct MonthSums {
+  std::string item;
+  int month;  // yyyymm
+  double debit, loan;
+};
+
+// Per account and month the sums of the lines that are not opening lines, over
+// the months first..last (yyyymm), for the accounts of `accounts`.
+std::vector<MonthSums> MovementsByMonth(const std::string& accounts, int first_month, int last_month) {
+  std::vector<MonthSums> sums;
+  CDBPack rows;
+  rows.Open(Database::LoadStatement(971, accounts), {first_month, last_month});
+  for (; !rows.IsEnd(); rows.MoveNext()) {
+    sums.push_back({rows.GetText("Item_No"), rows.GetLong("Month"), rows.GetDouble("Debit"), rows.GetDouble("Loan")});
+  }
+  return sums;
+}
+
+// The amount of a sum by the sign rule of `type`.
+double ByRule(int type, double debit, double loan) { return IncreasesBalance(type, true) ? debit - loan : loan - debit; }
+
+// Everything booked on the accounts of `type` before voucher s, the opening
+// vouchers added wherever they stand: the months before s's from the totals,
+// the lines of its own month below s from the account index.
+double OpeningFromTotals(int type, const std::string& accounts, int s) {
+  const int month = s / 1000;
+  double opening = 0;
+  for (const MonthSums& m : MovementsByMonth(accounts, 0, month - 1)) opening += ByRule(type, m.debit, m.loan);
+  if (!AtMonthStart(s)) {
+    CDBPack rows;
+    rows.Open(Database::LoadStatement(902, accounts), {month * 1000, static_cast<std::int64_t>(s) - 1});
+    opening += SumIndexedLines(rows, type, OpeningVouchers(month * 1000, s - 1));
+  }
+  CDBPack openings;
+  openings.Open(Database::LoadStatement(972, accounts));
+  for (; !openings.IsEnd(); openings.MoveNext()) {
+    opening += ByRule(type, openings.GetDouble("Debit"), openings.GetDouble("Loan"));
+  }
   return opening;
 }
 
-// Sorts `items`, made of ascending runs starting at `starts`, by merging
-// neighbouring runs until one is left.
-template <typename T, typename Less>
-void MergeRuns(std::vector<T>& items, std::vector<std::size_t> starts, Less less) {
-  starts.push_back(items.size());  // bounds: run i is [starts[i], starts[i + 1])
-  while (starts.size() > 2) {
-    std::vector<std::size_t> merged;
-    std::size_t i = 0;
-    for (; i + 2 < starts.size(); i += 2) {
-      std::inplace_merge(items.begin() + starts[i], items.begin() + starts[i + 1], items.begin() + starts[i + 2], less);
-      merged.push_back(starts[i]);
-    }
-    for (; i < starts.size(); ++i) merged.push_back(starts[i]);  // an odd run out, and the end
-    starts = std::move(merged);
-  }
-}
-
-// The walk of DateSeries for year and month periods, whose voucher numbers carry
-// the period: the lines come from the account index and are put back into
-// number and line order before the walk.
-std::vector<double> NumberedSeries(int type, const std::string& accounts, int kind, int from, int to, int s, int e,
-                                   double opening) {
+// The year and month series from the month totals: a month's value goes to the
+// period of its first day.
+std::vector<double> MonthTotalSeries(int type, const std::string& accounts, int kind, int from, int to, int s, int e,
+                                     double opening) {
   std::vector<double> values(PeriodCount(kind, from, to), 0.0);
   if (values.empty()) return values;
   values[0] = opening;
-  auto slot_of = [&](int number) {
-    // The first day of the voucher's month stands for its date.
-    int slot = PeriodCount(kind, from, VoucherYear(number) * 10000 + VoucherMonth(number) * 100 + 1) - 1;
-    return slot >= 0 && slot < static_cast<int>(values.size()) ? slot : -1;
-  };
-  const std::vector<int> openings = OpeningVouchers(s, e);
-  auto before = [](const SignedLine& a, const SignedLine& b) {
-    return a.voucher != b.voucher ? a.voucher < b.voucher : a.line < b.line;
-  };
-  // The rows come in ascending runs (one per account); `runs` marks where each starts.
-  std::vector<SignedLine> lines;
-  std::vector<std::size_t> runs;
-  {
-    CDBPack rows;
-    rows.Open(Database::LoadStatement(902, accounts), {s, e});
-    for (; !rows.IsEnd(); rows.MoveNext()) {
-      int number = rows.GetLong("Voucher_No");
-      if (IsOpening(openings, number)) continue;
-      double cash = rows.GetDouble("Cash");
-      SignedLine line{number, rows.GetShort("Line_No"), IncreasesBalance(type, rows.GetBool("IsDebit")) ? cash : -cash};
-      if (lines.empty() || !before(lines.back(), line)) runs.push_back(lines.size());
-      lines.push_back(line);
-    }
+  for (const MonthSums& m : MovementsByMonth(accounts, s / 1000, e / 1000)) {
+    int slot = PeriodCount(kind, from, m.month * 100 + 1) - 1;
+    if (slot >= 0 && slot < static_cast<int>(values.size())) values[slot] += ByRule(type, m.debit, m.loan);
   }
-  MergeRuns(lines, runs, before);
-  int current = -1;
-  double sum = 0;
-  for (const SignedLine& line : lines) {
-    int slot = slot_of(line.voucher);
-    if (slot != current) {
-      if (current >= 0) values[current] += sum;
-      current = slot;
-      sum = 0;
-    }
-    sum += line.value;
-  }
-  if (current >= 0) values[current] += sum;
   return values;
 }
 
@@ -181,7 +162,7 @@ std::vector<double> NumberedSeries(int type, const std::string& accounts, int ki
 // for years and months, by the voucher dates for days.
 std::vector<double> PeriodSeries(int type, const std::string& accounts, int kind, int from, int to, int s, int e,
                                  double opening) {
-  if (kind == kByYear || kind == kByMonth) return NumberedSeries(type, accounts, kind, from, to, s, e, opening);
+  if (kind == kByYear || kind == kByMonth) return MonthTotalSeries(type, accounts, kind, from, to, s, e, opening);
   return DateSeries(type, accounts, kind, from, to, s, e, opening);
 }
 
@@ -283,6 +264,16 @@ std::string AccountCondition(int type) {
 
 double NetProperty(int bound) {
   CItemCache& chart = CItemCache::Instance();
+  if (AtMonthStart(bound)) {
+    // Whole months: the month totals of every account, opening vouchers included.
+    double property = 0;
+    CDBPack rows;
+    rows.Open(Database::LoadStatement(970), {0, bound / 1000 - 1});
+    for (; !rows.IsEnd(); rows.MoveNext()) {
+      if (IsPropertyType(chart.TypeOf(rows.GetText("Item_No")))) property += rows.GetDouble("Debit") - rows.GetDouble("Loan");
+    }
+    return property;
+  }
   const std::string accounts = PropertyAccountCondition(chart);
   if (accounts.empty()) return NetPropertyBySide(chart, bound);
   // Statement 901 gives both sums of the property accounts in one pass over the
@@ -322,7 +313,7 @@ std::vector<std::pair<double, double>> IncomeExpenseSeries(int kind, int from, i
   const int types[2] = {kTypeIncome, kTypeExpense};
   for (int k = 0; k < 2; ++k) {
     const std::string accounts = AccountCondition(types[k]);
-    const double opening = with_opening ? OpeningValue(types[k], accounts, s) : 0;
+    const double opening = with_opening ? OpeningFromTotals(types[k], accounts, s) : 0;
     series[k] = PeriodSeries(types[k], accounts, kind, from, to, s, e, opening);
   }
   std::vector<std::pair<double, double>> pairs(series[0].size());
@@ -393,9 +384,18 @@ CategorySeries CategoryAccountSeries(bool income, int kind, int first_no, int la
     }
     return result;
   }
-  // The voucher number gives the period: the lines come from the account index
-  // (statement 902), per account in number and line order, so every value adds
-  // the same amounts in the same order as the walk over 703 does.
+  if (WholeMonths(first_no, last_no)) {
+    // The voucher number gives the period, and whole months give it by their totals.
+    for (const MonthSums& m : MovementsByMonth(accounts, first_no / 1000, last_no / 1000)) {
+      auto it = slot_of.find(m.item);
+      int period = index_of(m.month * 1000 + 1, 0);
+      if (it == slot_of.end() || period < 0 || period >= result.period_count) continue;
+      result.accounts[it->second].values[period] += m.loan - m.debit;
+    }
+    return result;
+  }
+  // A span that cuts months: the lines come from the account index (statement
+  // 902), per account in number and line order.
   const std::vector<int> openings = OpeningVouchers(first_no, last_no);
   CDBPack rows;
   rows.Open(Database::LoadStatement(902, accounts), {first_no, last_no});
