@@ -5,6 +5,7 @@
 // Works in a data home of its own under /tmp (kept with --keep) and prints:
 //  (b) the bulk import of N years (default 30) of 999 vouchers a month;
 //  (c) the reports the windows run on it, over the whole span;
+//  (e) the budget table with its comparison and the property projection;
 //  (a) single bookings with random dates into months that are nearly full;
 //  (d) the size of the database file;
 //  and the same import through `coinwright-cli import` from JSON lines.
@@ -22,6 +23,7 @@
 #include <nlohmann/json.hpp>
 
 #include "bench/bench_support.h"
+#include "bench/budget_bench.h"
 #include "bench/household_ledger.h"
 #include "bench/statistics_bench.h"
 #include "bench/stopwatch.h"
@@ -239,6 +241,7 @@ int main(int argc, char** argv) {
   TimeImport(vouchers, options.years);
   TimeReports(options.years);
   TimeStatistics(kFirstYear, options.years);
+  TimeBudgets(kFirstYear, options.years);
   TimeBookings(ledger, options.years);
 
   Database::CloseDatabase();  // checkpoints the write-ahead log into the file
