@@ -1,7 +1,6 @@
 #include "budget/budget_actuals.h"
 
 #include "core/balances.h"
-#include "core/ledger_model.h"
 #include "store/database.h"
 #include "store/row_reader.h"
 
@@ -19,10 +18,10 @@ BudgetActuals BudgetActuals::Read(int category, int first_month, int last_month)
   actuals.totals_.assign(actuals.month_count_, 0.0);
   if (actuals.month_count_ == 0) return actuals;
   // Expense accounts are reported as debits - credits.
-  const double sign = category == kTypeExpense ? -1 : 1;
+  const double sign = category == kBudgetExpense ? -1 : 1;
+  // The month totals of the accounts, opening vouchers left out.
   CDBPack rows;
-  rows.Open(Database::LoadStatement(1604, AccountCondition(category)),
-            {MonthFirstNumber(first_month / 100, first_month % 100), MonthLastNumber(last_month / 100, last_month % 100)});
+  rows.Open(Database::LoadStatement(971, AccountCondition(category)), {first_month, last_month});
   std::vector<double>* values = nullptr;
   std::string item;
   for (; !rows.IsEnd(); rows.MoveNext()) {
@@ -34,7 +33,7 @@ BudgetActuals BudgetActuals::Read(int category, int first_month, int last_month)
     }
     const int slot = actuals.Slot(rows.GetLong("Month"));
     if (slot < 0) continue;
-    const double cash = sign * rows.GetDouble("Cash");
+    const double cash = sign * (rows.GetDouble("Loan") - rows.GetDouble("Debit"));
     (*values)[slot] += cash;
     actuals.totals_[slot] += cash;
   }

@@ -14,7 +14,7 @@ namespace cw {
 class BudgetActuals {
  public:
   BudgetActuals() = default;
-  // Reads the months first..last (yyyymm) in one pass over the account index.
+  // Reads the months first..last (yyyymm) from the per-account month totals.
   static BudgetActuals Read(int category, int first_month, int last_month);
 
   // An account's amount over the months of a budget (0 outside the months read).

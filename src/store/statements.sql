@@ -364,17 +364,6 @@ DELETE FROM Budget WHERE TypeID = ?1 AND Budget_No = ?2
 -- @1603 insert a budget line (category, key, Item_No, Cash)
 INSERT INTO Budget (TypeID, Budget_No, Item_No, Cash) VALUES (?1, ?2, ?3, ?4)
 
--- @1604 per account and month (Month = Voucher_No / 1000, yyyymm) the credits less the debits of the
--- vouchers numbered between two bounds, opening vouchers left out, in account and month order
--- (first, last; the slot is an Item_No IN list)
-SELECT Item_No, Voucher_No / 1000 AS Month,
-       TOTAL(CASE WHEN IsDebit = 1 THEN -Cash ELSE Cash END) AS Cash
-FROM Detail_Input
-WHERE ({{SLOT}}) AND Voucher_No BETWEEN ?1 AND ?2
-  AND Voucher_No NOT IN (SELECT Voucher_No FROM AccountInput WHERE Input_Type = 1)
-GROUP BY Item_No, Voucher_No / 1000
-ORDER BY Item_No, Month
-
 -- @1605 every budget line, for moving the demonstration data forward
 SELECT TypeID, Budget_No, Item_No, Cash FROM Budget ORDER BY TypeID, Budget_No, Item_No
 
