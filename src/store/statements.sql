@@ -453,3 +453,19 @@ SELECT D.Item_No, ?1,
        EXISTS (SELECT 1 FROM AccountInput A WHERE A.Voucher_No = D.Voucher_No AND A.Input_Type = 1),
        TOTAL(CASE WHEN D.IsDebit THEN D.Cash ELSE 0 END), TOTAL(CASE WHEN D.IsDebit THEN 0 ELSE D.Cash END), COUNT(*)
 FROM Detail_Input D WHERE D.Voucher_No BETWEEN ?1 * 1000 AND ?1 * 1000 + 999 GROUP BY 1, 3
+
+-- ---- ledgers ----------------------------------------------------------------------
+
+-- @980 the lines of an account and its sub-accounts on vouchers numbered between two bounds, with
+-- their voucher's date, in number and line order (code, first, last)
+SELECT D.Voucher_No, D.Line_No, D.Item_No, D.Cash, D.IsDebit, D.Content, A.Input_Time
+FROM Detail_Input D JOIN AccountInput A ON A.Voucher_No = D.Voucher_No
+WHERE D.Item_No >= ?1 AND D.Item_No < ?1 || ':' AND D.Voucher_No BETWEEN ?2 AND ?3
+ORDER BY D.Voucher_No, D.Line_No
+
+-- @981 lines of vouchers numbered between two bounds that meet a condition, with their description,
+-- in number and line order (first, last; the slot is a condition on Item_No and A.Input_Type)
+SELECT A.Voucher_No, A.Input_Time, D.Item_No, D.Cash, D.IsDebit, D.Content
+FROM AccountInput A JOIN Detail_Input D ON D.Voucher_No = A.Voucher_No
+WHERE A.Voucher_No BETWEEN ?1 AND ?2 AND ({{SLOT}})
+ORDER BY A.Voucher_No, D.Line_No
