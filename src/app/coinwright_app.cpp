@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/app_commands.h"
 #include "app/data_home_choice.h"
 #include "app/main_frame.h"
 #include "app/single_instance.h"
 #include "app/user_logon.h"
 #include "base/prompter.h"
 #include "core/data_sets.h"
+#include "frame/app_commands.h"
 #include "store/database.h"
 #include "ui/operate_prompt.h"
 

@@ -1,6 +1,7 @@
 #include "app/ctrl_wnd_main.h"
 
-#include "app/app_commands.h"
+#include "app/shell_navigation.h"
+#include "frame/app_commands.h"
 #include "home/ui/home_wnd.h"
 
 namespace cw {

@@ -1,7 +1,7 @@
 #pragma once
 // CCtrlWndMain: the home module. Its navigation bar leads to the working areas
 // and to system management; its data area is the home page CHomeWnd.
-#include "app/hm_ctrl_wnd.h"
+#include "frame/hm_ctrl_wnd.h"
 
 namespace cw {
 

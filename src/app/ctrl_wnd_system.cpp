@@ -1,8 +1,9 @@
 #include "app/ctrl_wnd_system.h"
 
-#include "app/app_commands.h"
-#include "app/module_toolbar.h"
+#include "app/shell_navigation.h"
 #include "bookkeeping/accounts/ui/item_page.h"
+#include "frame/app_commands.h"
+#include "frame/module_toolbar.h"
 #include "prefs/ui/user_management_page.h"
 
 namespace cw {

@@ -2,7 +2,7 @@
 // CCtrlWndSystem: the system-management module with its pages 33200
 // "用户管理", 33201 "记账科目管理" and 33202 "数据库管理", switched here. Only
 // pages whose part is built are ever shown (built_features.h).
-#include "app/hm_ctrl_wnd.h"
+#include "frame/hm_ctrl_wnd.h"
 
 namespace cw {
 

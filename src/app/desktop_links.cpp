@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/app_commands.h"
 #include "core/settings.h"
+#include "frame/app_commands.h"
 #include "home/resource_path.h"
 
 namespace cw {

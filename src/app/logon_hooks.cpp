@@ -1,6 +1,6 @@
 #include "app/logon_hooks.h"
 
-#include "app/logon_profile.h"
+#include "frame/logon_profile.h"
 
 namespace cw {
 

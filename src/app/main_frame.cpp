@@ -19,12 +19,8 @@
 #include <QVBoxLayout>
 
 #include "app/about_box.h"
-#include "app/app_commands.h"
-#include "app/built_features.h"
-#include "app/caption_bar.h"
 #include "app/desktop_links.h"
 #include "app/frame_title.h"
-#include "app/hm_ctrl_wnd.h"
 #include "app/ledger_link.h"
 #include "app/logon_hooks.h"
 #include "app/main_menu.h"
@@ -38,6 +34,10 @@
 #include "core/schema_version.h"
 #include "core/session.h"
 #include "core/settings.h"
+#include "frame/app_commands.h"
+#include "frame/built_features.h"
+#include "frame/caption_bar.h"
+#include "frame/hm_ctrl_wnd.h"
 #include "home/ui/daily_note.h"
 #include "prefs/ui/change_password_dialog.h"
 #include "store/database.h"

@@ -7,11 +7,11 @@
 #include <map>
 #include <vector>
 
-#include "app/command_rights.h"
 #include "app/frame_settings.h"
-#include "app/logon_profile.h"
-#include "app/module_toolbar.h"
 #include "app/page_history.h"
+#include "frame/command_rights.h"
+#include "frame/logon_profile.h"
+#include "frame/module_toolbar.h"
 #include "home/theme.h"
 
 class QToolBar;

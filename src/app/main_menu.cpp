@@ -1,8 +1,8 @@
 #include "app/main_menu.h"
 
-#include "app/app_commands.h"
 #include "base/product.h"
 #include "core/ledger_model.h"
+#include "frame/app_commands.h"
 
 namespace cw {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/command_rights.h"
+#include "frame/command_rights.h"
 
 namespace cw {
 

@@ -2,8 +2,8 @@
 // Makes the module window for a kind of page. Each module is added here when
 // it is built; a kind without a module yields null (the frame then stays
 // without a module and the page request ends).
-#include "app/logon_profile.h"
-#include "app/page_routing.h"
+#include "frame/logon_profile.h"
+#include "frame/module_kind.h"
 #include "home/theme.h"
 
 class QWidget;

@@ -9,15 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace cw {
+#include "frame/page_params.h"
 
-struct PageParams {
-  std::string account;    // the account of a ledger page
-  int first_voucher = 0;  // the voucher range shown
-  int last_voucher = 0;
-  int row = -1;           // the grid row selected when the page was left
-  bool operator==(const PageParams&) const = default;
-};
+namespace cw {
 
 struct HistoryEntry {
   int command = 0;

@@ -8,7 +8,7 @@
 #include <QLocalSocket>
 #include <QThread>
 
-#include "app/app_commands.h"
+#include "frame/app_commands.h"
 
 namespace cw {
 namespace {

@@ -14,6 +14,12 @@ struct Rights {
 
   static Rights All() { return {}; }
   static Rights None() { return {false, false, false, false, false}; }
+  // Just the one right, as `Rights::Only(&Rights::budget)`.
+  static Rights Only(bool Rights::*right) {
+    Rights rights = None();
+    rights.*right = true;
+    return rights;
+  }
   bool operator==(const Rights&) const = default;
 };
 

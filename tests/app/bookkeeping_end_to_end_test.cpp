@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/app_commands.h"
 #include "app/coinwright_app.h"
 #include "app/ctrl_wnd_system.h"
 #include "app/main_frame.h"
@@ -35,13 +34,14 @@
 #include "core/ledger_model.h"
 #include "core/settings.h"
 #include "desktop_driver.h"
+#include "frame/app_commands.h"
 #include "home/ui/daily_note.h"
-#include "modal_driver.h"
 #include "prefs/ui/user_input_dialog.h"
 #include "prefs/user_records.h"
 #include "store/database.h"
 #include "store/row_reader.h"
 #include "support/ledger_check.h"
+#include "support/modal_driver.h"
 
 namespace cw {
 namespace {

@@ -9,9 +9,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/hm_ctrl_wnd.h"
 #include "app/main_frame.h"
-#include "app/navigation_bar.h"
 #include "app/user_logon.h"
 #include "bookkeeping/accounts/ui/item_input_easy.h"
 #include "bookkeeping/booking/ui/charge_up.h"
@@ -20,6 +18,8 @@
 #include "bookkeeping/booking/ui/select_item_wnd.h"
 #include "controls/list_wnd.h"
 #include "core/data_sets.h"
+#include "frame/hm_ctrl_wnd.h"
+#include "frame/navigation_bar.h"
 #include "home/ui/daily_note.h"
 #include "prefs/ui/user_input_dialog.h"
 #include "prefs/ui/user_management_page.h"

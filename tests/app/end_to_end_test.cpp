@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/app_commands.h"
 #include "app/coinwright_app.h"
 #include "app/ctrl_wnd_main.h"
 #include "app/ctrl_wnd_system.h"
@@ -17,13 +16,14 @@
 #include "app/user_logon.h"
 #include "core/settings.h"
 #include "desktop_driver.h"
+#include "frame/app_commands.h"
 #include "home/ui/daily_note.h"
 #include "home/ui/home_wnd.h"
-#include "modal_driver.h"
 #include "prefs/ui/user_input_dialog.h"
 #include "prefs/ui/user_management_page.h"
 #include "prefs/user_records.h"
 #include "store/database.h"
+#include "support/modal_driver.h"
 
 namespace cw {
 namespace {

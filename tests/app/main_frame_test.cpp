@@ -9,17 +9,17 @@
 #include <QAbstractButton>
 #include <QToolButton>
 
-#include "app/app_commands.h"
 #include "app/ctrl_wnd_main.h"
 #include "app/ctrl_wnd_system.h"
 #include "app/frame_title.h"
-#include "app/navigation_bar.h"
 #include "app/user_logon.h"
 #include "app_ui_fixture.h"
 #include "core/schema_version.h"
 #include "core/settings.h"
-#include "modal_driver.h"
+#include "frame/app_commands.h"
+#include "frame/navigation_bar.h"
 #include "store/database.h"
+#include "support/modal_driver.h"
 #include "ui/own_dialog.h"
 
 namespace cw {

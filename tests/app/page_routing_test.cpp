@@ -17,25 +17,6 @@ constexpr ModuleKind kGraph = ModuleKind::kAccountGraph;
 constexpr ModuleKind kBudget = ModuleKind::kAccountBudget;
 constexpr ModuleKind kSystem = ModuleKind::kSystem;
 
-TEST(PageRoutingTest, ModulesAndMenuCommands) {
-  struct Case {
-    int command;
-    int page;
-    ModuleKind module;
-  } cases[] = {
-      {32850, 32850, kMain},   {32900, 32900, kEasy},   {32908, 32908, kEasy},  {32999, 32999, kEasy},
-      {32930, 32930, kQuery},  {32947, 32947, kQuery},  {32838, 32937, kQuery}, {32839, 32947, kQuery},
-      {32920, 32920, kGraph},  {32922, 32922, kGraph},  {32950, 32950, kGraph}, {32960, 32960, kBudget},
-      {32962, 32962, kBudget}, {33200, 33200, kSystem}, {33202, 33202, kSystem}, {32909, 0, kNone},
-      {33203, 0, kNone},       {701, 0, kNone},         {32750, 0, kNone},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.command);
-    EXPECT_EQ(c.page, PageOfCommand(c.command));
-    if (c.page != 0) EXPECT_EQ(c.module, ModuleOfPage(c.page));
-  }
-}
-
 TEST(PageRoutingTest, Requests) {
   struct Case {
     const char* name;

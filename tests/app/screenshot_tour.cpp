@@ -12,7 +12,6 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/app_commands.h"
 #include "app/coinwright_app.h"
 #include "app/ctrl_wnd_system.h"
 #include "app/main_frame.h"
@@ -23,8 +22,9 @@
 #include "bookkeeping/booking/ui/charge_up.h"
 #include "core/settings.h"
 #include "desktop_driver.h"
+#include "frame/app_commands.h"
 #include "home/ui/daily_note.h"
-#include "modal_driver.h"
+#include "support/modal_driver.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 
 #include <map>
 
-#include "app/app_commands.h"
 #include "app/data_home_choice.h"
 #include "app/desktop_links.h"
 #include "app/frame_title.h"
 #include "app/ledger_link.h"
 #include "core/settings.h"
+#include "frame/app_commands.h"
 #include "support/temp_home.h"
 
 namespace cw {

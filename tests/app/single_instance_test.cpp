@@ -10,7 +10,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include "app/app_commands.h"
+#include "frame/app_commands.h"
 
 namespace cw {
 namespace {

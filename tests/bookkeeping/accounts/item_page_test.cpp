@@ -15,7 +15,6 @@
 #include <QToolButton>
 
 #include "accounts_fixture.h"
-#include "app/modal_driver.h"
 #include "bookkeeping/accounts/account_texts.h"
 #include "bookkeeping/accounts/ui/category_bar.h"
 #include "bookkeeping/accounts/ui/item_input_easy.h"
@@ -24,6 +23,7 @@
 #include "bookkeeping/accounts/ui/item_tree_wnd.h"
 #include "bookkeeping/accounts/ui/set_item.h"
 #include "core/item_cache.h"
+#include "support/modal_driver.h"
 
 namespace cw::testing {
 namespace {

@@ -13,21 +13,21 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/modal_driver.h"
+#include "booking_fixture.h"
 #include "bookkeeping/accounts/ui/set_item.h"
 #include "bookkeeping/booking/booking_texts.h"
 #include "bookkeeping/booking/remembered_kind.h"
 #include "bookkeeping/booking/ui/charge_up.h"
 #include "bookkeeping/booking/ui/form_inputs.h"
 #include "bookkeeping/booking/ui/select_item_wnd.h"
-#include "booking_fixture.h"
-#include "dialog_children.h"
 #include "calendar/calendar.h"
 #include "core/item_cache.h"
 #include "core/ledger_model.h"
 #include "core/session.h"
 #include "core/voucher_engine.h"
+#include "dialog_children.h"
 #include "store/database.h"
+#include "support/modal_driver.h"
 
 namespace cw {
 namespace {

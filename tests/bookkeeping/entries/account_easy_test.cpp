@@ -11,8 +11,6 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 
-#include "app/logon_profile.h"
-#include "app/navigation_bar.h"
 #include "bookkeeping/entries/entry_keys.h"
 #include "bookkeeping/entries/entry_table.h"
 #include "bookkeeping/entries/entry_texts.h"
@@ -22,6 +20,8 @@
 #include "controls/list_wnd.h"
 #include "core/voucher_engine.h"
 #include "entries_fixture.h"
+#include "frame/logon_profile.h"
+#include "frame/navigation_bar.h"
 
 namespace cw {
 namespace {

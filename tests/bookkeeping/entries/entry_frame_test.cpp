@@ -9,15 +9,15 @@
 #include <QLabel>
 #include <QTest>
 
-#include "app/app_commands.h"
 #include "app/app_ui_fixture.h"
 #include "app/main_frame.h"
-#include "app/modal_driver.h"
-#include "app/navigation_bar.h"
 #include "bookkeeping/entries/ui/ctrl_wnd_account_easy.h"
 #include "bookkeeping/entries/ui/select_month_range.h"
 #include "core/settings.h"
+#include "frame/app_commands.h"
+#include "frame/navigation_bar.h"
 #include "store/database.h"
+#include "support/modal_driver.h"
 
 namespace cw {
 namespace {

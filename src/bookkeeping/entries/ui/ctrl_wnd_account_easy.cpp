@@ -10,8 +10,6 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
-#include "app/app_commands.h"
-#include "app/module_toolbar.h"
 #include "base/gbk_text.h"
 #include "base/prompter.h"
 #include "bookkeeping/entries/entry_caption.h"
@@ -26,6 +24,8 @@
 #include "controls/list_wnd.h"
 #include "core/ledger_model.h"
 #include "core/voucher_engine.h"
+#include "frame/app_commands.h"
+#include "frame/module_toolbar.h"
 
 namespace cw {
 namespace {

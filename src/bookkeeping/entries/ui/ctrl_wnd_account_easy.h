@@ -15,10 +15,10 @@
 #include <memory>
 #include <optional>
 
-#include "app/hm_ctrl_wnd.h"
 #include "bookkeeping/entries/date_scope.h"
 #include "bookkeeping/entries/entry_commands.h"
 #include "bookkeeping/entries/ui/entry_dialogs.h"
+#include "frame/hm_ctrl_wnd.h"
 
 class QButtonGroup;
 class QLabel;

@@ -1,8 +1,8 @@
 #include "bookkeeping/entries/ui/entry_context_menu.h"
 
-#include "app/app_commands.h"
-#include "app/command_rights.h"
 #include "core/ledger_model.h"
+#include "frame/app_commands.h"
+#include "frame/command_rights.h"
 
 namespace cw {
 namespace {

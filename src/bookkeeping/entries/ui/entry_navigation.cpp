@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/navigation_bar.h"
+#include "frame/navigation_bar.h"
 
 namespace cw {
 namespace {

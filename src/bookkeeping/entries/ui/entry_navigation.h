@@ -6,8 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/navigation_model.h"
 #include "bookkeeping/entries/date_scope.h"
+#include "frame/navigation_model.h"
 
 class QButtonGroup;
 

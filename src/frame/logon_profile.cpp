@@ -1,4 +1,4 @@
-#include "app/logon_profile.h"
+#include "frame/logon_profile.h"
 
 #include "prefs/user_records.h"
 

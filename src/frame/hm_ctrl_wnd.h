@@ -4,10 +4,10 @@
 // show pages, reads its titles, and passes it the module toolbar's commands.
 #include <string>
 
-#include "app/control_wnd.h"
-#include "app/logon_profile.h"
-#include "app/page_history.h"
-#include "app/page_routing.h"
+#include "frame/control_wnd.h"
+#include "frame/logon_profile.h"
+#include "frame/module_kind.h"
+#include "frame/page_params.h"
 
 namespace cw {
 

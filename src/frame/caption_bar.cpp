@@ -1,4 +1,4 @@
-#include "app/caption_bar.h"
+#include "frame/caption_bar.h"
 
 namespace cw {
 

@@ -1,9 +1,9 @@
-#include "app/built_features.h"
+#include "frame/built_features.h"
 
 #include <algorithm>
 #include <array>
 
-#include "app/app_commands.h"
+#include "frame/app_commands.h"
 
 namespace cw {
 namespace {

@@ -1,9 +1,9 @@
-#include "app/control_wnd.h"
+#include "frame/control_wnd.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>
 
-#include "app/navigation_bar.h"
+#include "frame/navigation_bar.h"
 
 namespace cw {
 

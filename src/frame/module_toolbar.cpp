@@ -1,7 +1,7 @@
-#include "app/module_toolbar.h"
+#include "frame/module_toolbar.h"
 
-#include "app/app_commands.h"
 #include "core/ledger_model.h"
+#include "frame/app_commands.h"
 
 namespace cw {
 namespace {

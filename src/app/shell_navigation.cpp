@@ -1,7 +1,6 @@
-#include "app/navigation_model.h"
+#include "app/shell_navigation.h"
 
-#include "app/app_commands.h"
-#include "app/command_rights.h"
+#include "frame/app_commands.h"
 
 namespace cw {
 namespace {
@@ -16,17 +15,6 @@ NavGroup SystemGroup(const Rights& rights, int level) {
 }
 
 }  // namespace
-
-NavItem CommandItem(const std::string& text, int command, const std::string& tooltip, const std::string& icon,
-                    const Rights& rights, int level) {
-  NavItem item;
-  item.text = text;
-  item.icon = icon;
-  item.tooltip = tooltip;
-  item.enabled = CommandEnabled(command, rights, level);
-  item.action.command = command;
-  return item;
-}
 
 NavigationModel HomeNavigation(const Rights& rights, int level) {
   return {

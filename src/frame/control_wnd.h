@@ -3,7 +3,7 @@
 // the left (collapsible with an arrow button) and the data area on the right.
 #include <QWidget>
 
-#include "app/navigation_model.h"
+#include "frame/navigation_model.h"
 #include "home/theme.h"
 #include "ui/qt_colour.h"
 

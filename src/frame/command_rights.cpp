@@ -1,9 +1,9 @@
-#include "app/command_rights.h"
+#include "frame/command_rights.h"
 
-#include "app/app_commands.h"
-#include "app/built_features.h"
-#include "app/page_routing.h"
 #include "core/ledger_model.h"
+#include "frame/app_commands.h"
+#include "frame/built_features.h"
+#include "frame/module_kind.h"
 
 namespace cw {
 

@@ -1,4 +1,4 @@
-#include "app/navigation_bar.h"
+#include "frame/navigation_bar.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -42,9 +42,4 @@ using NavigationModel = std::vector<NavGroup>;
 NavItem CommandItem(const std::string& text, int command, const std::string& tooltip, const std::string& icon,
                     const Rights& rights, int level);
 
-// The home module's bar: the four working areas, then "系统管理".
-NavigationModel HomeNavigation(const Rights& rights, int level);
-// The system-management module's bar: its three pages.
-NavigationModel SystemNavigation(const Rights& rights, int level);
-
 }  // namespace cw

@@ -3,7 +3,7 @@
 // as headed groups of buttons and reports the action of the button pressed.
 #include <QWidget>
 
-#include "app/navigation_model.h"
+#include "frame/navigation_model.h"
 
 class QVBoxLayout;
 
