@@ -469,3 +469,72 @@ SELECT A.Voucher_No, A.Input_Time, D.Item_No, D.Cash, D.IsDebit, D.Content
 FROM AccountInput A JOIN Detail_Input D ON D.Voucher_No = A.Voucher_No
 WHERE A.Voucher_No BETWEEN ?1 AND ?2 AND ({{SLOT}})
 ORDER BY A.Voucher_No, D.Line_No
+
+-- ---- scheduled bookings ------------------------------------------------------------
+
+-- @677 the enabled plans an execution run considers, in plan order. Every user's enabled plans
+-- are booked by whoever logs in first; the logged-in user's own plans come first (Person_No).
+SELECT PlanID, Input_Type, Chargeup_Type, YYear, MMonth, DDay, Week, DepositCode, Person_No, Last_Chargeup
+FROM AccountInputPlan WHERE State = 0 AND Last_Chargeup IS NOT NULL
+ORDER BY CASE WHEN Person_No = ?1 THEN 0 ELSE 1 END, PlanID
+
+-- @681 a plan's Last_Chargeup and State, read again inside the transaction of one occurrence (PlanID)
+SELECT Last_Chargeup, State FROM AccountInputPlan WHERE PlanID = ?1
+
+-- @680 the lines of one plan in line order (PlanID)
+SELECT Line_No, Content, Cash, Item_No, IsDebit FROM Detail_Plan WHERE PlanID = ?1 ORDER BY Line_No
+
+-- @682 store a plan's Last_Chargeup (date, PlanID)
+UPDATE AccountInputPlan SET Last_Chargeup = ?1 WHERE PlanID = ?2
+
+-- @676 the header of one plan (PlanID)
+SELECT PlanID, Person_No, Checker_No, DepositCode, Input_Type, Chargeup_Type, State, YYear, MMonth, DDay, Week,
+       Last_Chargeup
+FROM AccountInputPlan WHERE PlanID = ?1
+
+-- @678 the plans of some kinds with their lines, the lines of a plan consecutive, in plan order
+-- (the slot is an Input_Type condition)
+SELECT P.PlanID, P.Input_Type, P.Chargeup_Type, P.YYear, P.MMonth, P.DDay, P.Week, P.DepositCode,
+       P.Person_No, P.Checker_No, P.State, P.Last_Chargeup, D.Line_No, D.Content, D.Cash, D.Item_No, D.IsDebit
+FROM AccountInputPlan P JOIN Detail_Plan D ON D.PlanID = P.PlanID
+WHERE ({{SLOT}})
+ORDER BY P.PlanID, D.Line_No
+
+-- @685 insert a plan header (YYear, MMonth, Week, DDay, Checker_No, Input_Type, Chargeup_Type, State,
+-- DepositCode, Person_No, Last_Chargeup)
+INSERT INTO AccountInputPlan (YYear, MMonth, Week, DDay, Checker_No, Input_Type, Chargeup_Type, State,
+                              DepositCode, Person_No, Last_Chargeup)
+VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)
+
+-- @679 the number of the plan just inserted on this connection
+SELECT last_insert_rowid() AS PlanID
+
+-- @683 store a plan header; Last_Chargeup starts again from the day of the change (YYear, MMonth,
+-- Week, DDay, Input_Type, Chargeup_Type, State, DepositCode, Last_Chargeup, PlanID)
+UPDATE AccountInputPlan SET YYear = ?1, MMonth = ?2, Week = ?3, DDay = ?4, Input_Type = ?5,
+       Chargeup_Type = ?6, State = ?7, DepositCode = ?8, Last_Chargeup = ?9
+WHERE PlanID = ?10
+
+-- @684 delete the lines of a plan (PlanID)
+DELETE FROM Detail_Plan WHERE PlanID = ?1
+
+-- @686 insert one plan line (PlanID, Line_No, Content, Item_No, Cash, IsDebit)
+INSERT INTO Detail_Plan (PlanID, Line_No, Content, Item_No, Cash, IsDebit) VALUES (?1, ?2, ?3, ?4, ?5, ?6)
+
+-- @687 delete a plan header (PlanID)
+DELETE FROM AccountInputPlan WHERE PlanID = ?1
+
+-- @752 set a plan's State (State, PlanID)
+UPDATE AccountInputPlan SET State = ?1 WHERE PlanID = ?2
+
+-- @688 the vouchers booked by one plan (PlanID; 0 for every plan), each with its line 0, in number order
+SELECT A.Voucher_No, A.Input_Time, A.Input_Type, A.PlanID, D.Content, D.Cash
+FROM AccountInput A JOIN Detail_Input D ON D.Voucher_No = A.Voucher_No AND D.Line_No = 0
+WHERE A.PlanID > 0 AND (?1 = 0 OR A.PlanID = ?1)
+ORDER BY A.Voucher_No
+
+-- @689 the highest voucher number of a month (the month's first number, its highest possible number)
+SELECT Voucher_No FROM AccountInput WHERE Voucher_No BETWEEN ?1 AND ?2 ORDER BY Voucher_No DESC LIMIT 1
+
+-- @690 whether an account is in the chart (Item_No)
+SELECT COUNT(*) AS NUM FROM Item WHERE Item_No = ?1

@@ -1,0 +1,21 @@
+#pragma once
+// The tables of the plan list ("预约记账列表") and of the vouchers plans booked
+// ("预约记账记录"), built as the windows and the command-line tool show them.
+#include "controls/grid_model.h"
+#include "plans/plan_store.h"
+
+namespace cw {
+
+// Columns 预约日期, 记账方式, 状态, 记账类型, 说  明, 金  额, 制  单; one checkable
+// row per plan whose kind belongs to entry page `page` (32900-32908), keyed by
+// PlanID, in plan order. Page 0 lists every plan.
+GridModel BuildPlanList(int page);
+GridRow PlanListRow(const Plan& plan);
+// Column of the state text, rewritten when a plan is enabled or disabled.
+inline constexpr int kPlanStateColumn = 2;
+
+// Columns 记账日期, 记账类型, 说  明, 金  额; one row per voucher booked by plan
+// `plan_id` (0: by any plan), keyed by voucher number, in number order.
+GridModel BuildPlanHistory(int plan_id);
+
+}  // namespace cw
