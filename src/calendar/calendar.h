@@ -56,7 +56,7 @@ std::string IsoDate(int serial);
 // to only check the text.
 bool ParseIsoDate(std::string_view text, int* serial);
 
-// Today's local date as a serial day.
+// Today's local date as a serial day, or the day COINWRIGHT_TODAY (YYYY-MM-DD) names.
 int Today();
 
 }  // namespace cw

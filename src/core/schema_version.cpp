@@ -50,6 +50,27 @@ bool MoveBudgets(int months, int years) {
   return Database::Execute(Database::LoadStatement(1616), {"+" + std::to_string(months) + " months"});
 }
 
+// The plans' next occurrences move with the vouchers they continue, by the
+// month distance; a day the new month lacks becomes its last day.
+bool MovePlans(int months) {
+  std::vector<std::pair<int, int>> plans;  // PlanID, Last_Chargeup
+  {
+    CDBPack rows;
+    if (!rows.Open(Database::LoadStatement(762))) return false;
+    for (; !rows.IsEnd(); rows.MoveNext()) {
+      plans.emplace_back(rows.GetLong("PlanID"), static_cast<int>(rows.GetDate("Last_Chargeup")));
+    }
+  }
+  for (const auto& [plan, last] : plans) {
+    const Ymd old = DateOfSerialDay(last);
+    const int month = MonthAdd(old.year, old.month, months);
+    const int day = std::min(old.day, MonthLength(month));
+    if (!Database::Execute(Database::LoadStatement(682), {IsoDate(SerialDay(month / 100, month % 100, day)), plan}))
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 double ProgramVersion() {
@@ -122,7 +143,7 @@ bool MoveDemonstrationForward(int today) {
       return false;
     }
   }
-  if (!MoveBudgets(distance, now.year - kSampleMonth / 100)) {
+  if (!MoveBudgets(distance, now.year - kSampleMonth / 100) || !MovePlans(distance)) {
     tx.Fail();
     return false;
   }

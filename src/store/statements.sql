@@ -241,6 +241,9 @@ UPDATE DBVersion SET Ver_DB = ?1
 -- @759 all vouchers, newest first (the sample data ends with voucher 200809009)
 SELECT Voucher_No, Input_Time FROM AccountInput ORDER BY Voucher_No DESC
 
+-- @762 every plan that has a Last_Chargeup (moved forward with the sample data)
+SELECT PlanID, Last_Chargeup FROM AccountInputPlan WHERE Last_Chargeup IS NOT NULL ORDER BY PlanID
+
 -- @760 move a voucher record (new number, new date, old number)
 UPDATE AccountInput SET Voucher_No = ?1, Input_Time = ?2 WHERE Voucher_No = ?3
 

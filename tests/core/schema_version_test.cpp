@@ -62,6 +62,8 @@ TEST_F(LedgerTest, SampleDataMovesForwardOnce) {
     Database::Execute(Database::LoadStatement(1603), {2, key, std::string("601"), 100.0});
   }
   Database::Execute("INSERT INTO PropertyBudget (BudgetID, Content, StartDate) VALUES (1, 'x', '2008-10-01')");
+  Database::Execute("DELETE FROM AccountInputPlan");
+  Database::Execute("INSERT INTO AccountInputPlan (PlanID, DDay, Last_Chargeup) VALUES (1, 31, '2008-10-31')");
   // Opened in December 2015: 87 months later.
   ASSERT_TRUE(MoveDemonstrationForward(SerialDay(2015, 12, 10)));
   EXPECT_EQ((std::vector<std::pair<int, std::string>>{{201511005, "2015-11-30"}}), MonthVouchers(2015, 11))
@@ -82,6 +84,9 @@ TEST_F(LedgerTest, SampleDataMovesForwardOnce) {
   lines.Open("SELECT StartDate, EndDate FROM PropertyBudget");
   EXPECT_EQ(SerialDay(2016, 1, 1), lines.GetDate("StartDate"));
   EXPECT_EQ(0, lines.GetDate("EndDate"));
+  CDBPack plan;
+  plan.Open("SELECT Last_Chargeup FROM AccountInputPlan WHERE PlanID = 1");
+  EXPECT_EQ("2016-01-31", IsoDate(static_cast<int>(plan.GetDate("Last_Chargeup")))) << "the plan continues where the vouchers end";
   // Moved data no longer starts with the untouched sample number.
   ASSERT_TRUE(MoveDemonstrationForward(SerialDay(2016, 3, 1)));
   EXPECT_EQ(2u, MonthVouchers(2015, 12).size());
