@@ -15,6 +15,7 @@
 #include "bookkeeping/accounts/account_delete.h"
 #include "bookkeeping/accounts/account_texts.h"
 #include "bookkeeping/accounts/account_transfer.h"
+#include "cli/answer_prompter.h"
 #include "cli/cli_error.h"
 #include "cli/data_home.h"
 #include "cli/value_parsing.h"
@@ -29,44 +30,6 @@ constexpr OptionSpec kListOptions[] = {{"type", true}};
 constexpr OptionSpec kAnswerOptions[] = {{"yes", false}, {"no", false}};
 constexpr OptionSpec kAddOptions[] = {{"sibling", false}, {"yes", false}, {"no", false}};
 constexpr OptionSpec kRenameOptions[] = {{"type", true}};
-
-// Answers the account operations' questions from the command line. Messages
-// are held back: the verb passes them on to the tool's prompter only when it
-// fails, so that they explain the error and a success prints nothing extra.
-class AnswerPrompter final : public Prompter {
- public:
-  explicit AnswerPrompter(const VerbOptions& options) {
-    if (options.Has("yes") && options.Has("no")) throw BadInput("give --yes or --no, not both");
-    if (options.Has("yes")) answer_ = true;
-    if (options.Has("no")) answer_ = false;
-  }
-
-  bool Answered() const { return answer_.has_value(); }
-
-  void Inform(const std::string& text, const std::string& caption, PromptStyle style) override {
-    held_.push_back(text);
-  }
-  bool Ask(const std::string& text, const std::string& caption) override {
-    if (text == account_texts::kConfirmDelete || text == account_texts::kConfirmTransfer) return true;
-    if (!answer_) unanswered_ = true;
-    if (answer_.value_or(false)) return true;
-    held_.push_back(text + (unanswered_ ? "" : " (--no)"));
-    return false;
-  }
-
-  // Stops the verb after `result` failed: the held messages become the cause.
-  [[noreturn]] void Fail(const char* verb, const AccountResult& result) {
-    for (const std::string& text : held_) CurrentPrompter().Inform(text);
-    if (unanswered_) throw BadInput(std::string(verb) + ": answer the question with --yes or --no");
-    if (result.outcome == AccountResult::kFailed) throw Failed(std::string(verb) + ": nothing was changed");
-    throw BadInput(verb);
-  }
-
- private:
-  std::optional<bool> answer_;
-  bool unanswered_ = false;
-  std::vector<std::string> held_;
-};
 
 Column CodeColumn(const char* key = "code", const char* title = "代码") { return {key, title}; }
 

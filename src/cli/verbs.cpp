@@ -73,6 +73,21 @@ const std::vector<Verb>& AllVerbs() {
        "projection delete ID\n"
        "projection --to YYYY-MM [--detail]",
        RunProjection},
+      {"plans",
+       "plans\n"
+       "plans add --year Y --month M --day D --week W --mode 0|1|2 [--state 0|1] <the options of book without --date>\n"
+       "plans change ID <the options of plans add>\n"
+       "plans delete|enable|disable ID\n"
+       "plans run [--date YYYY-MM-DD] [--yes]\n"
+       "plans history [ID]",
+       RunPlans},
+      {"cards",
+       "cards\n"
+       "cards add NAME --bill-day N (--pay-day N | --after-bill-days N) --pay-from CODE [--manual] [--yes|--no]\n"
+       "cards change CODE [--name NAME] [--bill-day N] [--pay-day N | --after-bill-days N] [--pay-from CODE] "
+       "[--manual|--auto]\n"
+       "cards delete CODE",
+       RunCards},
   };
   return verbs;
 }

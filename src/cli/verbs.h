@@ -66,5 +66,7 @@ Document RunSearch(Invocation& invocation);
 Document RunInitial(Invocation& invocation);
 Document RunBudget(Invocation& invocation);
 Document RunProjection(Invocation& invocation);
+Document RunPlans(Invocation& invocation);
+Document RunCards(Invocation& invocation);
 
 }  // namespace cw::cli

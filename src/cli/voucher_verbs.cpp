@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "bookkeeping/booking/booking_checks.h"
+#include "cli/booking_options.h"
 #include "cli/cli_error.h"
 #include "cli/data_home.h"
 #include "cli/value_parsing.h"
@@ -32,24 +33,6 @@ int VoucherNumberOf(const VerbOptions& options) {
   return number;
 }
 
-// The booking the options describe; only the form of the values is checked here.
-Booking ReadBooking(const VerbOptions& options) {
-  Booking b;
-  b.date = ParseDate(options.Required("date"), "--date");
-  b.kind = ParseInteger(options.Required("kind"), "--kind");
-  b.account1 = options.Required("acc1");
-  b.account2 = options.Required("acc2");
-  b.amount1 = ParseNumber(options.Required("amount"), "--amount");
-  if (auto text = options.Value("acc3")) b.account3 = *text;
-  if (auto text = options.Value("amount2")) b.amount2 = ParseNumber(*text, "--amount2");
-  if (auto text = options.Value("content")) b.description = *text;
-  if (auto text = options.Value("deposit")) b.deposit_code = ParseInteger(*text, "--deposit");
-  if (LineCount(b.kind) == 3 && b.account3.empty()) {
-    throw BadInput("--acc3 is required for " + KindName(b.kind) + " (kinds 10, 13 and 41 have three lines)");
-  }
-  return b;
-}
-
 // Checks `booking` against the open ledger as the booking dialog would, and
 // that its month has room for it (`old_number`: the voucher it replaces, or 0).
 void CheckBookable(Booking& booking, int old_number) {
@@ -71,9 +54,26 @@ Document VoucherNumberDocument(int number) {
 
 }  // namespace
 
+Booking ReadBookingOptions(const VerbOptions& options, bool with_date) {
+  Booking b;
+  if (with_date) b.date = ParseDate(options.Required("date"), "--date");
+  b.kind = ParseInteger(options.Required("kind"), "--kind");
+  b.account1 = options.Required("acc1");
+  b.account2 = options.Required("acc2");
+  b.amount1 = ParseNumber(options.Required("amount"), "--amount");
+  if (auto text = options.Value("acc3")) b.account3 = *text;
+  if (auto text = options.Value("amount2")) b.amount2 = ParseNumber(*text, "--amount2");
+  if (auto text = options.Value("content")) b.description = *text;
+  if (auto text = options.Value("deposit")) b.deposit_code = ParseInteger(*text, "--deposit");
+  if (LineCount(b.kind) == 3 && b.account3.empty()) {
+    throw BadInput("--acc3 is required for " + KindName(b.kind) + " (kinds 10, 13 and 41 have three lines)");
+  }
+  return b;
+}
+
 Document RunBook(Invocation& invocation) {
   VerbOptions options = invocation.Options(kBookingOptions);
-  Booking booking = ReadBooking(options);
+  Booking booking = ReadBookingOptions(options, true);
   OpenLedger(invocation.globals, UserOf(options));
   CheckBookable(booking, 0);
   int number = WriteVoucher(booking);
@@ -84,7 +84,7 @@ Document RunBook(Invocation& invocation) {
 Document RunReplace(Invocation& invocation) {
   VerbOptions options = invocation.Options(kBookingOptions, 1);
   const int old_number = VoucherNumberOf(options);
-  Booking booking = ReadBooking(options);
+  Booking booking = ReadBookingOptions(options, true);
   OpenLedger(invocation.globals, UserOf(options));
   if (!CanEdit(ExistingVoucher(old_number))) {
     throw BadInput("不能更改这笔记账数据。用户只能更改自己创建并且尚未审核的记账数据。");

@@ -108,3 +108,27 @@ std::string ReplaceMatchStrings(const std::string& content, int date) {
 }
 
 }  // namespace cw
+
+namespace cw {
+
+int LastPlanYear(int today) { return DateOfSerialDay(today).year + 9; }
+
+int PlanDaysInMonth(int year, int month) {
+  if (month == 0) return 31;
+  if (month == 2) return year == 0 || IsLeapYear(year) ? 29 : 28;
+  return DaysInMonth(2001, month);
+}
+
+std::string CheckPlanRule(const PlanRule& rule, int today) {
+  if (rule.year != 0 && (rule.year < kFirstPlanYear || rule.year > LastPlanYear(today))) {
+    return StrFormat("年份无效：请输入0（每年）或%d-%d之间的年份。", kFirstPlanYear, LastPlanYear(today));
+  }
+  if (rule.month < 0 || rule.month > 12) return "月份无效：请输入0（每月）或1-12之间的月份。";
+  if (rule.week < 0 || rule.week > 7) return "星期无效：请输入0（不按星期）或1-7（星期一至星期日）。";
+  if (rule.week != 0 && rule.day != 0) return "按星期预约时日期必须为0。";
+  const int days = PlanDaysInMonth(rule.year, rule.month);
+  if (rule.day < 0 || rule.day > days) return StrFormat("日期无效：请输入0（每日）或1-%d之间的日期。", days);
+  return "";
+}
+
+}  // namespace cw

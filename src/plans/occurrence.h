@@ -36,3 +36,18 @@ std::string ReplaceMatchStrings(const std::string& content, int date);
 std::string EveryWeekdayText(int week);
 
 }  // namespace cw
+
+namespace cw {
+
+// The years the plan editor offers: 2004 up to nine years after `today`'s.
+inline constexpr int kFirstPlanYear = 2004;
+int LastPlanYear(int today);
+// The days the editor offers for a month choice: 31 with no month, 29 for
+// February with no year or in a leap year.
+int PlanDaysInMonth(int year, int month);
+// Why the rule is not one the editor could have made on `today` (a year
+// outside its list, a month outside 0-12, a day the month lacks, a weekday
+// outside 0-7 or together with a day); empty when it could.
+std::string CheckPlanRule(const PlanRule& rule, int today);
+
+}  // namespace cw

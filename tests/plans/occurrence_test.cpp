@@ -94,3 +94,24 @@ TEST(MatchStringTest, FillsTheDateIntoTheDescription) {
 
 }  // namespace
 }  // namespace cw
+
+namespace cw {
+namespace {
+
+TEST(PlanRuleTest, AcceptsWhatTheEditorOffers) {
+  const int today = Day("2026-12-10");
+  EXPECT_EQ(CheckPlanRule({0, 0, 31, 0}, today), "");
+  EXPECT_EQ(CheckPlanRule({0, 2, 29, 0}, today), "");
+  EXPECT_EQ(CheckPlanRule({2028, 2, 29, 0}, today), "");
+  EXPECT_EQ(CheckPlanRule({2035, 0, 0, 5}, today), "");
+  EXPECT_NE(CheckPlanRule({2027, 2, 29, 0}, today), "");
+  EXPECT_NE(CheckPlanRule({0, 4, 31, 0}, today), "");
+  EXPECT_NE(CheckPlanRule({2003, 0, 1, 0}, today), "");
+  EXPECT_NE(CheckPlanRule({2036, 0, 1, 0}, today), "");
+  EXPECT_NE(CheckPlanRule({0, 13, 1, 0}, today), "");
+  EXPECT_NE(CheckPlanRule({0, 0, 3, 5}, today), "");
+  EXPECT_NE(CheckPlanRule({0, 0, 0, 8}, today), "");
+}
+
+}  // namespace
+}  // namespace cw
