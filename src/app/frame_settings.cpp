@@ -52,4 +52,8 @@ void SaveNavigationHidden(int person_no, bool hidden) {
   settings::SetNumber(settings::UserKey(person_no), "HideNavigationWnd", hidden ? 1 : 0);
 }
 
+void SaveDataAlignment(int person_no, bool vertical) {
+  settings::SetNumber(settings::UserKey(person_no), "DataWndVertAlign", vertical ? 1 : 0);
+}
+
 }  // namespace cw

@@ -40,11 +40,12 @@ int ClampAlignPercent(int stored);
 // The per-user layout of the module windows.
 struct UserLayout {
   bool navigation_hidden = false;  // "HideNavigationWnd"
-  bool vertical = false;           // "DataWndVertAlign": data windows split side by side
+  bool vertical = false;           // "DataWndVertAlign": data windows one above the other
   int percent = 50;                // "DataWndAlignPercent", clamped
 };
 
 UserLayout ReadUserLayout(int person_no);
 void SaveNavigationHidden(int person_no, bool hidden);
+void SaveDataAlignment(int person_no, bool vertical);
 
 }  // namespace cw

@@ -373,6 +373,11 @@ void CMainFrame::ReplaceModule(CHmCtrlWnd* module) {
   connect(module_, &CHmCtrlWnd::CaptionChanged, this, &CMainFrame::RefreshCaption);
   connect(module_, &CHmCtrlWnd::CommandStateChanged, this, &CMainFrame::UpdateToolbarStates);
   connect(module_, &CHmCtrlWnd::LedgerRequested, this, &CMainFrame::OpenLedger);
+  connect(module_, &CHmCtrlWnd::DataAlignmentChosen, this, [this](bool vertical) {
+    layout_.vertical = vertical;
+    SaveDataAlignment(person_no_, vertical);
+    module_->SetDataAlignment(layout_.vertical, layout_.percent);
+  });
   module_->show();
 }
 

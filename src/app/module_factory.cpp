@@ -3,6 +3,7 @@
 #include "app/ctrl_wnd_main.h"
 #include "app/ctrl_wnd_system.h"
 #include "bookkeeping/entries/ui/ctrl_wnd_account_easy.h"
+#include "reports/ui/ctrl_wnd_account_graph.h"
 
 namespace cw {
 
@@ -12,10 +13,10 @@ CHmCtrlWnd* CreateModule(ModuleKind kind, const LogonProfile& profile, const The
     case ModuleKind::kMain: return new CCtrlWndMain(profile, colours, parent);
     case ModuleKind::kSystem: return new CCtrlWndSystem(profile, parent);
     case ModuleKind::kAccountEasy: return new CCtrlWndAccountEasy(profile, parent);
-    // Ledgers (CCtrlWndAccountQuery), statistics (CCtrlWndAccountGraph) and
-    // budgets (CCtrlWndAccountBudget) arrive with their modules.
+    case ModuleKind::kAccountGraph: return new CCtrlWndAccountGraph(profile, parent);
+    // Ledgers (CCtrlWndAccountQuery) and budgets (CCtrlWndAccountBudget)
+    // arrive with their modules.
     case ModuleKind::kAccountQuery:
-    case ModuleKind::kAccountGraph:
     case ModuleKind::kAccountBudget:
     case ModuleKind::kNone: return nullptr;
   }

@@ -14,6 +14,8 @@ constexpr std::array kBuiltPages{
     cmd::kAccountManagement,
     // The daily entry window: the entry pages and the search results.
     32900, 32901, 32902, 32903, 32904, 32905, 32906, 32907, 32908, 32999,
+    // The statistics window.
+    32920, 32921, 32922, 32950,
 };
 
 constexpr std::array kBuiltCommands{

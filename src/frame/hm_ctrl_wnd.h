@@ -49,6 +49,9 @@ class CHmCtrlWnd : public CControlWnd {
   void CommandStateChanged();
   // A link asks for a ledger page: the home page's 1201 message.
   void LedgerRequested(int kind, const QString& target);
+  // The user chose how the data windows are split (vertical: one above the
+  // other); the frame keeps the choice for the user.
+  void DataAlignmentChosen(bool vertical);
 
  protected:
   const LogonProfile& Profile() const { return profile_; }
