@@ -61,13 +61,6 @@ GridRow HeadingRow(const char* name, const char* key, double amount, std::string
   return row;
 }
 
-std::vector<AccountSums> ReadSums(int statement, const char* column, int bound) {
-  std::vector<AccountSums> sums;
-  CDBPack rows;
-  rows.Open(Database::LoadStatement(statement), {bound});
-  for (; !rows.IsEnd(); rows.MoveNext()) sums.push_back({rows.GetText("Item_No"), rows.GetDouble(column)});
-  return sums;
-}
 
 }  // namespace
 
@@ -120,10 +113,17 @@ BalanceSheet BalanceSheetOf(const std::vector<CItemCache::Entry>& chart, const s
 }
 
 BalanceSheet BuildBalanceSheet(int bound) {
-  // Statements 372 and 373 sum below their bound; the cut-off month's last
-  // voucher (number ...999) belongs to the month.
-  return BalanceSheetOf(CItemCache::Instance().Entries(), ReadSums(372, "Debit", bound + 1),
-                        ReadSums(373, "Loan", bound + 1));
+  // The month totals hold every line of whole months, opening vouchers
+  // included: every month up to the cut-off's, its last voucher too.
+  std::vector<AccountSums> debits, credits;
+  CDBPack rows;
+  rows.Open(Database::LoadStatement(970), {0, bound / 1000});
+  for (; !rows.IsEnd(); rows.MoveNext()) {
+    const std::string code = rows.GetText("Item_No");
+    debits.push_back({code, rows.GetDouble("Debit")});
+    credits.push_back({code, rows.GetDouble("Loan")});
+  }
+  return BalanceSheetOf(CItemCache::Instance().Entries(), debits, credits);
 }
 
 }  // namespace cw

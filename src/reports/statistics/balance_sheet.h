@@ -35,8 +35,8 @@ struct BalanceSheet {
 // debit and credit sums up to the cut-off.
 BalanceSheet BalanceSheetOf(const std::vector<CItemCache::Entry>& chart, const std::vector<AccountSums>& debits,
                             const std::vector<AccountSums>& credits);
-// The same, reading the sums of every voucher up to and including `bound`
-// (year × 100000 + month × 1000 + 999).
+// The same, reading the sums of every voucher up to and including the month of
+// `bound` (year × 100000 + month × 1000 + 999) from the per-account month totals.
 BalanceSheet BuildBalanceSheet(int bound);
 
 }  // namespace cw

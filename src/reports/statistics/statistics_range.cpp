@@ -124,10 +124,4 @@ std::string PeriodLabel(long long key, bool iso_days) {
   return StrFormat("%d年%d月%d日", Year(k), Month(k), Day(k));
 }
 
-int DayRecordsMode(int command) {
-  if (command == kIncomeCategoryTable) return 0;
-  if (command == kExpenseCategoryTable) return 1;
-  return 2;
-}
-
 }  // namespace cw

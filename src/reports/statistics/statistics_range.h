@@ -77,8 +77,4 @@ struct DrillTarget {
 // day periods, a day key the day itself; nothing for a key of another shape.
 std::optional<DrillTarget> DrillInto(long long key, const StatRange& options);
 
-// The day-records mode for a table: 0 income (收入分类表), 1 expense
-// (支出分类表), 2 both (any other).
-int DayRecordsMode(int command);
-
 }  // namespace cw

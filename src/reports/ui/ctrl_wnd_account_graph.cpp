@@ -228,7 +228,7 @@ void CCtrlWndAccountGraph::DrillDown() {
     ShowAgain();
     return;
   }
-  dialogs_.day_records(this, DayRecordsMode(page_.Command()), target->day);
+  dialogs_.day_records(this, page_.Command(), target->day);
 }
 
 void CCtrlWndAccountGraph::ShowRowPies() {

@@ -19,8 +19,8 @@ struct StatisticsDialogs {
   std::function<std::optional<std::pair<int, int>>(QWidget*, int period, std::pair<int, int> start)> ask_scope;
   // The balance sheet's cut-off month; the new bound, nothing when cancelled.
   std::function<std::optional<int>(QWidget*, int bound)> ask_cut_off;
-  // The records of one day (yyyymmdd): mode 0 income, 1 expense, 2 both.
-  std::function<void(QWidget*, int mode, int day)> day_records;
+  // The records of one day (yyyymmdd) in the day-records mode of table `command`.
+  std::function<void(QWidget*, int command, int day)> day_records;
   // "盈余曲线图" and the pies of a classification row.
   std::function<void(QWidget*, const std::string& title, ChartData)> curve;
   std::function<void(QWidget*, const std::string& title, std::vector<PieChart>)> pies;

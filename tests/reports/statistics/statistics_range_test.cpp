@@ -43,9 +43,6 @@ TEST(StatRangeTest, DrillDownFromYearToMonthsToDays) {
   EXPECT_FALSE(day->range);
   EXPECT_EQ(day->day, 20240229);
   for (long long nonsense : {0LL, 202413LL, 20230229LL, 12LL}) EXPECT_FALSE(DrillInto(nonsense, options)) << nonsense;
-  EXPECT_EQ(DayRecordsMode(kIncomeCategoryTable), 0);
-  EXPECT_EQ(DayRecordsMode(kExpenseCategoryTable), 1);
-  EXPECT_EQ(DayRecordsMode(kIncomeExpenseTable), 2);
 }
 
 TEST(StatRangeTest, PeriodKeysAcrossYearEndsAndEmptyRanges) {
