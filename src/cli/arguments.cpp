@@ -26,9 +26,10 @@ SplitOption Split(std::string_view word) {
 std::size_t TakeGlobal(const std::vector<std::string>& words, std::size_t i, GlobalOptions& globals) {
   if (!IsOption(words[i])) return 0;
   SplitOption option = Split(words[i]);
-  if (option.name == "demo" || option.name == "json") {
+  if (option.name == "demo" || option.name == "json" || option.name == "csv") {
     if (option.joined_value) throw BadInput("--" + option.name + " takes no value");
-    (option.name == "demo" ? globals.demo : globals.json) = true;
+    (option.name == "demo" ? globals.demo : option.name == "json" ? globals.json : globals.csv) = true;
+    if (globals.json && globals.csv) throw BadInput("give one of --json and --csv");
     return 1;
   }
   if (option.name != "home") return 0;

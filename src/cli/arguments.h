@@ -2,7 +2,7 @@
 // The command line: options that apply to every verb, the verb, and the
 // options and plain words of that verb.
 //
-//   coinwright-cli [--home DIR] [--demo] [--json] VERB [WORD | --NAME VALUE | --FLAG] ...
+//   coinwright-cli [--home DIR] [--demo] [--json|--csv] VERB [WORD | --NAME VALUE | --FLAG] ...
 //
 // The options of every verb may also be written after the verb, and a value may
 // be joined to its option with "=" (--amount=12.5).
@@ -19,6 +19,7 @@ struct GlobalOptions {
   std::optional<std::string> home;  // --home DIR
   bool demo = false;                // --demo: the demonstration data set
   bool json = false;                // --json: machine-readable output
+  bool csv = false;                 // --csv: the tables as comma-separated values
 };
 
 struct CommandLine {

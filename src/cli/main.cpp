@@ -40,6 +40,8 @@ int Run(int argc, char** argv, CliPrompter& prompter) {
     std::ostringstream out;
     if (line.globals.json) {
       WriteJson(document, out);
+    } else if (line.globals.csv) {
+      WriteCsv(document, out);
     } else {
       WriteText(document, out);
     }

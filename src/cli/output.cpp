@@ -76,6 +76,18 @@ void WriteTable(const Table& table, std::ostream& out) {
   for (const auto& texts : cells) write_line([&](std::size_t c) { return texts[c]; });
 }
 
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+void WriteCsvLine(std::ostream& out, const std::vector<std::string>& fields) {
+  for (std::size_t i = 0; i < fields.size(); ++i) out << (i ? "," : "") << CsvField(fields[i]);
+  out << "\r\n";
+}
+
 }  // namespace
 
 void WriteText(const Document& document, std::ostream& out) {
@@ -111,6 +123,26 @@ void WriteJson(const Document& document, std::ostream& out) {
     }
   }
   out << root.dump(-1, ' ', false, Value::error_handler_t::replace) << '\n';
+}
+
+void WriteCsv(const Document& document, std::ostream& out) {
+  bool first = true;
+  for (const Section& section : document) {
+    const Table* table = std::get_if<Table>(&section.body);
+    if (!table) continue;
+    if (!first) out << "\r\n";
+    first = false;
+    std::vector<std::string> fields;
+    for (const Column& column : table->columns) fields.push_back(column.title);
+    WriteCsvLine(out, fields);
+    for (const auto& row : table->rows) {
+      fields.clear();
+      for (std::size_t c = 0; c < table->columns.size(); ++c) {
+        fields.push_back(c < row.size() ? TextOf(row[c], table->columns[c].format) : std::string());
+      }
+      WriteCsvLine(out, fields);
+    }
+  }
 }
 
 }  // namespace cw::cli

@@ -4,7 +4,11 @@
 // becomes aligned text for people or one JSON object for programs:
 //   text: a record as "title  value" lines, a table as a header row and
 //         aligned rows, sections separated by a blank line;
-//   JSON: {"<section key>": {<field key>: value, ...} or [{<column key>: value, ...}, ...]}.
+//   JSON: {"<section key>": {<field key>: value, ...} or [{<column key>: value, ...}, ...]};
+//   CSV:  the tables only, each a header row of the column titles and then its
+//         rows, tables separated by an empty line. UTF-8 without byte-order
+//         mark, lines ended by CR LF; a field with a comma, quote or line
+//         break is quoted (RFC 4180); amounts are plain numbers with a dot.
 #include <ostream>
 #include <string>
 #include <variant>
@@ -49,5 +53,6 @@ using Document = std::vector<Section>;
 
 void WriteText(const Document& document, std::ostream& out);
 void WriteJson(const Document& document, std::ostream& out);
+void WriteCsv(const Document& document, std::ostream& out);
 
 }  // namespace cw::cli

@@ -46,6 +46,12 @@ const std::vector<Verb>& AllVerbs() {
        "stats category --income|--expense --period year|month|day --from DATE --to DATE [--show-zero] "
        "[--show-empty-columns]",
        RunStats},
+      {"ledger",
+       "ledger detail --account CODE --from YYYY-MM --to YYYY-MM\n"
+       "ledger balance --type N --from YYYY-MM --to YYYY-MM",
+       RunLedger},
+      {"day", "day --date YYYY-MM-DD [--income|--expense]", RunDay},
+      {"check", "check", RunCheck},
       {"lunar", "lunar YYYY-MM-DD", RunLunar},
       {"users", "users", RunUsers},
       {"useradd", "useradd NAME [--password P] [--level N]", RunUserAdd},
@@ -113,7 +119,7 @@ const Verb* FindVerb(std::string_view name) {
 }
 
 std::string UsageText() {
-  std::string text = "usage: coinwright-cli [--home DIR] [--demo] [--json] VERB ...\nverbs:\n";
+  std::string text = "usage: coinwright-cli [--home DIR] [--demo] [--json|--csv] VERB ...\nverbs:\n";
   for (const Verb& verb : AllVerbs()) {
     std::string_view usage = verb.usage;
     while (!usage.empty()) {
