@@ -112,6 +112,7 @@ void CAxisChartWnd::PaintDrawing(QPainter& painter) const {
   PaintGrid(painter);
   PaintSeries(painter);
   PaintXLabels(painter);
+  PaintValueAxis(painter);
   PaintTitles(painter);
   if (HasLegend()) PaintLegend(painter);
 }
@@ -119,20 +120,33 @@ void CAxisChartWnd::PaintDrawing(QPainter& painter) const {
 void CAxisChartWnd::PaintGrid(QPainter& painter) const {
   const double left = ChartMargins::kLeft;
   const double right = left + scale_.points * scale_.x_step;
-  painter.setFont(ChartLabelFont(font()));
   for (const Gridline& line : Gridlines(scale_)) {
     const double y = scale_.YOf(line.value);
     const QColor colour = line.main ? QColor(176, 176, 208) : QColor(224, 224, 236);
     painter.setPen(QPen(colour, line.thick ? 2.0 : 1.0, line.main ? Qt::SolidLine : Qt::DotLine));
     painter.drawLine(QPointF(left, y), QPointF(std::max(right, left + 1), y));
+  }
+  painter.setPen(QPen(Qt::black, 1.5));
+  painter.drawLine(QPointF(left, scale_.YOf(0)), QPointF(std::max(right, left + 1), scale_.YOf(0)));
+}
+
+void CAxisChartWnd::PaintValueAxis(QPainter& painter) const {
+  // The value axis stays at the left of the visible part, so that a scrolled
+  // chart keeps its scale; it covers the plot scrolled beneath it.
+  const double offset = horizontalScrollBar()->value();
+  const double axis = offset + ChartMargins::kLeft;
+  if (offset > 0)
+    painter.fillRect(QRectF(offset, ChartMargins::kTop - 10, ChartMargins::kLeft, scale_.DrawingHeight()), Qt::white);
+  painter.setFont(ChartLabelFont(font()));
+  painter.setPen(Qt::black);
+  for (const Gridline& line : Gridlines(scale_)) {
     if (!line.main) continue;
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(0, y - 9, left - 6, 18), Qt::AlignRight | Qt::AlignVCenter,
+    const double y = scale_.YOf(line.value);
+    painter.drawText(QRectF(offset, y - 9, ChartMargins::kLeft - 6, 18), Qt::AlignRight | Qt::AlignVCenter,
                      QString::fromStdString(StrFormat("%lld", static_cast<long long>(line.value))));
   }
   painter.setPen(QPen(Qt::black, 1.5));
-  painter.drawLine(QPointF(left, scale_.YOf(scale_.Top())), QPointF(left, scale_.YOf(scale_.Bottom())));
-  painter.drawLine(QPointF(left, scale_.YOf(0)), QPointF(std::max(right, left + 1), scale_.YOf(0)));
+  painter.drawLine(QPointF(axis, scale_.YOf(scale_.Top())), QPointF(axis, scale_.YOf(scale_.Bottom())));
 }
 
 void CAxisChartWnd::PaintXLabels(QPainter& painter) const {
@@ -159,7 +173,8 @@ void CAxisChartWnd::PaintTitles(QPainter& painter) const {
                    Qt::AlignHCenter | Qt::AlignVCenter, QString::fromStdString(data_.title));
   painter.setFont(ChartLabelFont(font()));
   painter.setPen(Qt::black);
-  painter.drawText(QRectF(8, 28, ChartMargins::kLeft + 100, 18), Qt::AlignLeft | Qt::AlignVCenter,
+  painter.drawText(QRectF(horizontalScrollBar()->value() + 8, 28, ChartMargins::kLeft + 100, 18),
+                   Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromStdString(data_.y_title));
 }
 

@@ -52,6 +52,7 @@ class CAxisChartWnd : public QScrollArea {
   void Rescale();
   void PaintDrawing(QPainter& painter) const;
   void PaintGrid(QPainter& painter) const;
+  void PaintValueAxis(QPainter& painter) const;
   void PaintXLabels(QPainter& painter) const;
   void PaintTitles(QPainter& painter) const;
   void PaintLegend(QPainter& painter) const;
