@@ -106,11 +106,13 @@ void CCtrlWndAccountGraph::ApplyLayout(bool stacked) {
   if (split_pending_) return;
   int table = whole * SplitPercent() / 100;
   if (!stacked) {
-    // A narrow table leaves the rest of its share to the chart.
+    // A narrow table leaves the rest of its share to the chart. The pies fit
+    // any width, so beside them the table may take up to two thirds.
     int natural = 24;  // the vertical scroll bar and the frame
     for (const GridColumn& column : grid_->Model().Columns())
       if (column.visible) natural += column.width;
-    table = std::min(table, natural);
+    const int most = page_.IsBalanceSheet() ? std::max(table, whole * 2 / 3) : table;
+    table = std::min(most, natural);
   }
   splitter_->setSizes({table, std::max(0, whole - table)});
 }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -63,7 +64,8 @@ int main(int argc, char** argv) {
   QTest::qWaitFor([&] { return tip_closed; }, 10000);
   cw::CMainFrame* frame = app.MainFrame();
   frame->showNormal();
-  frame->setGeometry(0, 0, 1280, 800);
+  const QRect screen = QApplication::primaryScreen()->geometry();
+  frame->setGeometry(0, 0, screen.width(), screen.height());
 
   frame->MenuAction(cw::kIncomeExpenseTable)->trigger();
   Shoot("statistics-income-expense");
