@@ -3,6 +3,7 @@
 #include "app/ctrl_wnd_main.h"
 #include "app/ctrl_wnd_system.h"
 #include "bookkeeping/entries/ui/ctrl_wnd_account_easy.h"
+#include "budget/ui/ctrl_wnd_account_budget.h"
 #include "reports/ui/ctrl_wnd_account_graph.h"
 
 namespace cw {
@@ -14,10 +15,9 @@ CHmCtrlWnd* CreateModule(ModuleKind kind, const LogonProfile& profile, const The
     case ModuleKind::kSystem: return new CCtrlWndSystem(profile, parent);
     case ModuleKind::kAccountEasy: return new CCtrlWndAccountEasy(profile, parent);
     case ModuleKind::kAccountGraph: return new CCtrlWndAccountGraph(profile, parent);
-    // Ledgers (CCtrlWndAccountQuery) and budgets (CCtrlWndAccountBudget)
-    // arrive with their modules.
+    case ModuleKind::kAccountBudget: return new CCtrlWndAccountBudget(profile, parent);
+    // Ledgers (CCtrlWndAccountQuery) arrive with their module.
     case ModuleKind::kAccountQuery:
-    case ModuleKind::kAccountBudget:
     case ModuleKind::kNone: return nullptr;
   }
   return nullptr;

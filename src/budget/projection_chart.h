@@ -9,7 +9,7 @@
 namespace cw {
 
 // At most this many points before thinning.
-inline constexpr int kProjectionChartPoints = 30;
+inline constexpr int kProjectionChartPoints = 20;
 
 ChartData ProjectionChart(const Projection& projection);
 

@@ -64,6 +64,7 @@ inline constexpr int kMoveData = 737;
 inline constexpr int kBackground = 743;
 inline constexpr int kSort = 744;
 inline constexpr int kPrint = 745;
+inline constexpr int kShowProjection = 748;  // 显示财产预算结果
 inline constexpr int kAddChildAccount = 761;
 inline constexpr int kBackupSettings = 767;
 inline constexpr int kAddSiblingAccount = 768;

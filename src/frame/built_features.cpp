@@ -16,12 +16,14 @@ constexpr std::array kBuiltPages{
     32900, 32901, 32902, 32903, 32904, 32905, 32906, 32907, 32908, 32999,
     // The statistics window.
     32920, 32921, 32922, 32950,
+    // The budget window: income and expense budgets, the property budget.
+    32960, 32961, 32962,
 };
 
 constexpr std::array kBuiltCommands{
     cmd::kRelogin,  cmd::kChangePassword, cmd::kExit,    cmd::kCalculator, cmd::kHelp,
     cmd::kDailyNote, cmd::kWebSite,       cmd::kSupport, cmd::kAbout,      cmd::kBack,
-    cmd::kForward,
+    cmd::kForward,  cmd::kShowProjection,
 };
 
 }  // namespace

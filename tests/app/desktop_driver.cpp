@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -66,6 +68,17 @@ std::function<void(CDailyNote*)> CloseDailyNote() {
 int UserRows(const UserManagementPage* page) { return page->Grid()->Model().RowCount(); }
 
 void Settle(int ms) { QTest::qWait(ms); }
+
+bool Screenshot(const QString& folder, const char* name) {
+  Settle(700);
+  const QString path = QDir(folder).filePath(QString(name) + ".png");
+  if (QProcess::execute("import", {"-window", "root", path}) != 0) {
+    std::fprintf(stderr, "screenshot %s failed\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
 
 // ---- Bookkeeping
 

@@ -46,6 +46,11 @@ int UserRows(const UserManagementPage* page);
 // Processes events for `ms` milliseconds, so that windows are painted.
 void Settle(int ms);
 
+// Lets the windows settle, then saves the whole (virtual) screen as
+// `folder`/`name`.png with ImageMagick's `import -window root` and prints the
+// path; false (with a message on stderr) when that failed.
+bool Screenshot(const QString& folder, const char* name);
+
 // ---- Bookkeeping
 
 // Clicks the item titled `text` in the navigation bar of the frame's module,

@@ -13,3 +13,6 @@ tour="$build/tests/app/cw_app_screenshot_tour"
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
 XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x800x24" "$tour" docs/screenshots
+# The budget window: the budget dialog, the expense budgets with the
+# comparison, the item dialog and the projection with its chart.
+XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x800x24" "$build/tests/budget/cw_budget_screenshot_tour" docs/screenshots

@@ -1,0 +1,95 @@
+// The budget window on the demonstration data under Xvfb, with screenshots of
+// the whole (virtual) screen: the budget dialog, the expense budgets with the
+// comparison, the item dialog and the projection with its chart. Run by
+// screenshots.sh; not part of the test suite.
+//
+//   cw_budget_screenshot_tour OUTPUT_DIR
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "app/coinwright_app.h"
+#include "app/main_frame.h"
+#include "app/user_logon.h"
+#include "budget/ui/budget_home_input.h"
+#include "budget/ui/ctrl_wnd_account_budget.h"
+#include "budget/ui/re_budget_input.h"
+#include "budget/ui/select_projection_end.h"
+#include "budget_driver.h"
+#include "calendar/calendar.h"
+#include "controls/list_wnd.h"
+#include "desktop_driver.h"
+#include "home/ui/daily_note.h"
+#include "support/modal_driver.h"
+
+namespace {
+
+QString output_dir;
+bool failed = false;
+
+void Shoot(const char* name) {
+  if (!cw::testing::Screenshot(output_dir, name)) failed = true;
+}
+
+void Check(bool ok, const char* what) {
+  if (ok) return;
+  std::fprintf(stderr, "%s\n", what);
+  failed = true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    return 2;
+  }
+  output_dir = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(output_dir);
+  QTemporaryDir home;
+  using cw::testing::OnModal;
+  cw::CCoinwrightApp app;
+  bool logged_in = false, tip_closed = false;
+  OnModal<cw::CUserLogon>(cw::testing::LogIn("爸爸", "", true), &logged_in);
+  OnModal<cw::CDailyNote>(cw::testing::CloseDailyNote(), &tip_closed);
+  if (!app.InitInstance({"coinwright", "--home", home.path()})) return 1;
+  cw::CMainFrame* frame = app.MainFrame();
+  QTest::qWaitFor([&] { return tip_closed; }, 10000);
+
+  // Expense budgets with the comparison, after a month budget that groceries exceed.
+  frame->MenuAction(32961)->trigger();
+  Check(cw::testing::TickBudgetCheck(frame, true), "no comparison check box");
+  const cw::Ymd now = cw::DateOfSerialDay(cw::Today());
+  bool entered = false;
+  OnModal<cw::CReBudgetInput>(cw::testing::EnterMonthBudget(cw::MonthAdd(now.year, now.month, -4),
+                                                            {{"60101", "800"}, {"60102", "600"}, {"60103", "200"}},
+                                                            [] { Shoot("budget-dialog"); }),
+                              &entered);
+  frame->ToolbarAction(701)->trigger();
+  Check(entered, "no budget dialog");
+  Shoot("budget-comparison");
+
+  // An item: a salary with a yearly rise.
+  frame->MenuAction(32962)->trigger();
+  bool saved = false;
+  OnModal<cw::CBudgetHomeInput>(
+      cw::testing::EnterItem({.content = "妈妈奖金", .type_index = 0, .kind_index = 0, .amount = "9000", .increase = "10"},
+                             [] { Shoot("budget-item-dialog"); }),
+      &saved);
+  frame->ToolbarAction(701)->trigger();
+  Check(saved, "no item dialog");
+
+  bool chosen = false;
+  OnModal<cw::CSelectProjectionEnd>(cw::testing::ChooseProjectionEnd(now.year * 100 + 5012), &chosen);
+  Check(cw::testing::ClickNavigation(frame, "显示财产预算结果"), "no projection item");
+  QTest::qWaitFor([&] { return chosen; }, 5000);
+  Shoot("budget-projection");
+
+  frame->close();
+  app.ExitInstance(0);
+  return failed || !logged_in ? 1 : 0;
+}
