@@ -32,6 +32,8 @@ TEST(BudgetVerb, SetCompareReplaceDelete) {
   EXPECT_EQ("饮食", rows[1]["missed"]);
   EXPECT_EQ("202651", rows[2]["key"]);
   EXPECT_EQ("", rows[3]["missed"]);
+  const CliResult csv = home.Run({"--csv", "budget", "list", "--expense"});
+  EXPECT_EQ(0u, csv.out.rfind("键,预算类型,日期范围,总额,", 0)) << csv.out;
 
   // An existing budget: refused with the question's text unless --replace.
   CliResult again = home.Run({"budget", "set", "--expense", "--month", "2026-03", "601=200"});

@@ -49,6 +49,7 @@ void CReBudgetInput::Build() {
   month_->setObjectName("month");
   month_->setDisplayFormat("yyyy年MM月");
   month_->setCalendarPopup(true);
+  month_->setDateRange(QDate(kFirstYear, 1, 1), QDate(kLastYear, 12, 1));
   year_ = new QSpinBox(this);
   year_->setObjectName("year");
   year_->setRange(kFirstYear, kLastYear);
