@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +29,7 @@
 #include "desktop_driver.h"
 #include "home/ui/daily_note.h"
 #include "support/modal_driver.h"
+#include "ui/operate_prompt.h"
 
 namespace cw {
 namespace {
@@ -78,6 +80,35 @@ TEST(BudgetEndToEndTest, ComparisonRedCellAndProjection) {
   EXPECT_EQ(kMissedPlanText, actuals.text_colours[groceries]) << "spent more than 1 yuan on groceries";
   EXPECT_FALSE(actuals.text_colours[dining]) << "far below 5000 on dining out";
   EXPECT_EQ(kActualRowBackground, actuals.background);
+
+  // The actual row opens its budget for a change; cancelled.
+  bool opened = false;
+  OnModal<CReBudgetInput>(
+      [](CReBudgetInput* dialog) {
+        EXPECT_EQ("确定(&O)", dialog->findChild<QPushButton*>("save")->text());
+        EXPECT_TRUE(dialog->findChild<QPushButton*>("saveAdd")->isHidden());
+        dialog->reject();
+      },
+      &opened);
+  grid->SelectRow(actual);
+  frame->ToolbarAction(702)->trigger();
+  ASSERT_TRUE(opened);
+
+  // A second budget, deleted again after the question.
+  const int earlier = MonthAdd(now.year, now.month, -5);
+  entered = false;
+  OnModal<CReBudgetInput>(testing::EnterMonthBudget(earlier, {{"60101", "10"}}), &entered);
+  frame->ToolbarAction(701)->trigger();
+  ASSERT_TRUE(entered);
+  ASSERT_GE(grid->Model().FindKey(RowKey(earlier)), 0);
+  bool asked = false;
+  OnModal<COperatePrompt>([](COperatePrompt* prompt) { prompt->accept(); }, &asked);
+  grid->SelectRow(grid->Model().FindKey(RowKey(earlier)));
+  frame->ToolbarAction(703)->trigger();
+  ASSERT_TRUE(asked);
+  EXPECT_EQ(-1, grid->Model().FindKey(RowKey(earlier)));
+  EXPECT_EQ(-1, grid->Model().FindKey(RowKey(-earlier)));
+  EXPECT_GE(grid->Model().FindKey(RowKey(month)), 0);
 
   // ---- 预算设置: three items.
   frame->MenuAction(32962)->trigger();
