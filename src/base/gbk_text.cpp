@@ -17,6 +17,29 @@ std::size_t SequenceLength(unsigned char lead) {
 
 }  // namespace
 
+bool IsValidUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    const std::size_t n = SequenceLength(lead);
+    if (n == 1) {
+      if (lead >= 0x80) return false;
+      ++i;
+      continue;
+    }
+    if (i + n > text.size()) return false;
+    char32_t code = lead & (0x7F >> n);
+    for (std::size_t k = 1; k < n; ++k) {
+      const unsigned char next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      code = (code << 6) | (next & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kSmallest[n] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    i += n;
+  }
+  return true;
+}
+
 std::size_t GbkLength(std::string_view utf8) {
   std::size_t bytes = 0;
   for (std::size_t i = 0; i < utf8.size();) {

@@ -12,6 +12,10 @@ std::size_t GbkLength(std::string_view utf8);
 // cuts inside a character.
 std::string GbkCut(std::string_view utf8, std::size_t max_bytes);
 
+// Whether `text` is well-formed UTF-8: no stray or missing continuation bytes,
+// no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view text);
+
 // printf-style formatting into a std::string.
 std::string StrFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

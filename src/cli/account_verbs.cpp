@@ -17,7 +17,6 @@
 #include "bookkeeping/accounts/account_transfer.h"
 #include "cli/answer_prompter.h"
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
 #include "core/item_cache.h"
@@ -46,7 +45,7 @@ Record AccountRecordOf(const std::string& code) {
 Document AddAccountVerb(Invocation& invocation) {
   VerbOptions options = invocation.Options(kAddOptions, 2);
   AnswerPrompter prompter(options);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   std::string code;
   AccountResult result = AddNamedAccount(options.positionals()[0], options.Has("sibling"), options.positionals()[1],
                                          prompter, &code);
@@ -59,7 +58,7 @@ Document RenameAccountVerb(Invocation& invocation) {
   AnswerPrompter prompter(options);
   // A leaf without a type gets one here.
   const int type = options.Has("type") ? ParseInteger(*options.Value("type"), "--type") : 0;
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   const std::string& code = options.positionals()[0];
   AccountResult result = RenameAccount(code, options.positionals()[1], prompter, std::nullopt, type);
   if (!result.ok()) prompter.Fail("accounts rename", result);
@@ -69,7 +68,7 @@ Document RenameAccountVerb(Invocation& invocation) {
 Document DeleteAccountVerb(Invocation& invocation) {
   VerbOptions options = invocation.Options(kAnswerOptions, 1);
   AnswerPrompter prompter(options);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   const std::string& code = options.positionals()[0];
   DeletedAccount deleted = DeleteAccount(code, prompter);
   if (!deleted.result.ok()) prompter.Fail("accounts delete", deleted.result);
@@ -89,7 +88,7 @@ Document MoveBookingsVerb(Invocation& invocation) {
     throw BadInput(std::string("accounts move: answer the question with --yes or --no: ") +
                    account_texts::kTransferPlansToo);
   }
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   const std::string& from = options.positionals()[0];
   const std::string& to = options.positionals()[1];
   AccountResult result = TransferBookings(from, to, prompter);
@@ -106,7 +105,7 @@ Document ListAccounts(Invocation& invocation) {
     type = ParseInteger(*text, "--type");
     if (type < 0 || type > kTypeCreditCard) throw BadInput("--type: account types are 1 to 8 (0: not set)");
   }
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
 
   Table table{{CodeColumn(),
                {"name", "名称"},

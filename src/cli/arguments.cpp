@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/gbk_text.h"
 #include "cli/cli_error.h"
 
 namespace cw::cli {
@@ -21,6 +22,18 @@ SplitOption Split(std::string_view word) {
   return {std::string(body.substr(0, equals)), std::string(body.substr(equals + 1))};
 }
 
+// The global options that take a value, with what the value is called in an error.
+struct ValueOption {
+  std::string_view name;
+  std::string_view value;
+  std::optional<std::string> GlobalOptions::*field;
+};
+constexpr ValueOption kValueOptions[] = {
+    {"home", "a folder", &GlobalOptions::home},
+    {"user", "a user name", &GlobalOptions::user},
+    {"password-file", "a file", &GlobalOptions::password_file},
+};
+
 // Takes one global option starting at words[i]; returns how many words it used
 // (0 when words[i] is not a global option).
 std::size_t TakeGlobal(const std::vector<std::string>& words, std::size_t i, GlobalOptions& globals) {
@@ -32,13 +45,17 @@ std::size_t TakeGlobal(const std::vector<std::string>& words, std::size_t i, Glo
     if (globals.json && globals.csv) throw BadInput("give one of --json and --csv");
     return 1;
   }
-  if (option.name != "home") return 0;
+  auto spec = std::find_if(std::begin(kValueOptions), std::end(kValueOptions),
+                           [&](const ValueOption& o) { return o.name == option.name; });
+  if (spec == std::end(kValueOptions)) return 0;
+  std::optional<std::string>& field = globals.*spec->field;
+  if (field) throw BadInput("--" + option.name + " given twice");
   if (option.joined_value) {
-    globals.home = *option.joined_value;
+    field = *option.joined_value;
     return 1;
   }
-  if (i + 1 >= words.size()) throw BadInput("--home needs a folder");
-  globals.home = words[i + 1];
+  if (i + 1 >= words.size()) throw BadInput("--" + option.name + " needs " + std::string(spec->value));
+  field = words[i + 1];
   return 2;
 }
 
@@ -46,6 +63,11 @@ std::size_t TakeGlobal(const std::vector<std::string>& words, std::size_t i, Glo
 
 CommandLine ParseCommandLine(int argc, const char* const* argv) {
   std::vector<std::string> words(argv + std::min(argc, 1), argv + argc);
+  // Text is UTF-8 throughout: a name stored from other bytes could never be
+  // typed again (a user so named could not log in).
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (!IsValidUtf8(words[i])) throw BadInput(StrFormat("argument %zu is not valid UTF-8", i + 1));
+  }
   CommandLine line;
   std::size_t i = 0;
   while (i < words.size() && IsOption(words[i]) && words[i] != "--help") {

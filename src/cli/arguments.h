@@ -2,7 +2,8 @@
 // The command line: options that apply to every verb, the verb, and the
 // options and plain words of that verb.
 //
-//   coinwright-cli [--home DIR] [--demo] [--json|--csv] VERB [WORD | --NAME VALUE | --FLAG] ...
+//   coinwright-cli [--home DIR] [--demo] [--json|--csv] [--user NAME] [--password-file FILE]
+//                  VERB [WORD | --NAME VALUE | --FLAG] ...
 //
 // The options of every verb may also be written after the verb, and a value may
 // be joined to its option with "=" (--amount=12.5).
@@ -20,6 +21,10 @@ struct GlobalOptions {
   bool demo = false;                // --demo: the demonstration data set
   bool json = false;                // --json: machine-readable output
   bool csv = false;                 // --csv: the tables as comma-separated values
+  std::optional<std::string> user;  // --user NAME: who logs in
+  // --password-file FILE: the login password is its first line. Passwords
+  // never come from the command line, where every local user can read them.
+  std::optional<std::string> password_file;
 };
 
 struct CommandLine {

@@ -13,7 +13,6 @@
 #include "budget/budget_table.h"
 #include "budget/budget_texts.h"
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
 #include "cli/grid_output.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
@@ -70,7 +69,7 @@ Table BudgetTableOf(const GridModel& grid) {
 Document ListBudgets(Invocation& invocation) {
   VerbOptions options = invocation.Options(kListOptions);
   const int category = CategoryOf(options);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   return {{"budgets", BudgetTableOf(BuildBudgetTable(category, options.Has("compare")))}};
 }
 
@@ -103,7 +102,7 @@ Document SetBudget(Invocation& invocation) {
   const int category = CategoryOf(options);
   const int key = KeyOf(options);
   if (amounts == 0) throw BadInput("give the amounts as CODE=AMOUNT");
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   const std::vector<BudgetLine> lines = AmountsOf(options.positionals(), category);
 
   // The question whether to replace is answered by --replace.
@@ -128,7 +127,7 @@ Document DeleteBudget(Invocation& invocation) {
   if (options.Has("replace")) throw BadInput("--replace belongs to budget set");
   const int category = CategoryOf(options);
   const int key = KeyOf(options);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   if (ReadBudget(category, key).empty()) throw BadInput("there is no " + BudgetPeriodText(key) + " budget");
   if (!DeleteBudgets(category, {key})) throw Failed("the budget was not deleted");
   return {{"deleted", Record{{{"key", "键", Format::kNumber}, key}, {{"period", "日期范围"}, BudgetPeriodText(key)}}}};

@@ -7,7 +7,6 @@
 #include "base/gbk_text.h"
 #include "cli/answer_prompter.h"
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
 #include "core/item_cache.h"
@@ -69,7 +68,7 @@ Document AddCardVerb(Invocation& invocation) {
   VerbOptions options = invocation.Options(kCardOptions, 1);
   if (options.Has("name")) throw BadInput("cards add: the name is the plain word NAME");
   AnswerPrompter answers(options);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   CardInput base;
   base.name = options.positionals()[0];
   const CardInput input = ReadCardOptions(options, base, true);
@@ -82,7 +81,7 @@ Document AddCardVerb(Invocation& invocation) {
 Document ChangeCardVerb(Invocation& invocation) {
   VerbOptions options = invocation.Options(kCardOptions, 1);
   AnswerPrompter answers(options);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   const std::string code = CodeOf(options);
   const CardInput input = ReadCardOptions(
       options, InputOfCard(CItemCache::Instance().NameOf(code), *CCreditCardCache::Instance().Find(code)), false);
@@ -94,7 +93,7 @@ Document ChangeCardVerb(Invocation& invocation) {
 Document DeleteCardVerb(Invocation& invocation) {
   VerbOptions options = invocation.Options(kAnswerOptions, 1);
   AnswerPrompter answers(options);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   const std::string code = CodeOf(options);
   const CardDeletion deletion = DeleteCards({code}, answers);
   if (deletion.deleted.empty()) answers.Fail("cards delete", deletion.result);
@@ -103,7 +102,7 @@ Document DeleteCardVerb(Invocation& invocation) {
 
 Document ListCards(Invocation& invocation) {
   invocation.Options({});
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   const int today = Today();
   Table table{{{"code", "代码"}, {"name", "信用卡"}, {"bill_day", "账单日期"}, {"repayment_rule", "还款日期"},
                {"mode", "记账方式"}, {"pay_from", "扣款科目"}, {"last_bill", "上期账单日"},
@@ -142,7 +141,7 @@ Document RunCards(Invocation& invocation) {
     for (const Form& form : kForms) {
       if (form.name != words[0]) continue;
       const std::vector<std::string> rest(words.begin() + 1, words.end());
-      Invocation sub{invocation.globals, rest, form.usage};
+      Invocation sub = invocation.Form(rest, form.usage);
       return form.run(sub);
     }
   }

@@ -1,9 +1,7 @@
 #include "cli/cli_prompter.h"
 
 namespace cw::cli {
-namespace {
 
-// Library messages are laid out for a dialog ("...失败！\n\n错误信息:...").
 std::string OneLine(const std::string& text) {
   std::string line;
   for (char c : text) {
@@ -16,8 +14,6 @@ std::string OneLine(const std::string& text) {
   while (!line.empty() && line.back() == ' ') line.pop_back();
   return line;
 }
-
-}  // namespace
 
 void CliPrompter::Inform(const std::string& text, const std::string&, PromptStyle) {
   pending_.push_back(OneLine(text));

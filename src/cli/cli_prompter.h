@@ -11,6 +11,10 @@
 
 namespace cw::cli {
 
+// `text` on one line: library messages are laid out for a dialog
+// ("...失败！\n\n错误信息:..."), the tool's errors are one line each.
+std::string OneLine(const std::string& text);
+
 class CliPrompter final : public Prompter {
  public:
   void Inform(const std::string& text, const std::string& caption, PromptStyle style) override;

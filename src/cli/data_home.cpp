@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "cli/cli_error.h"
-#include "cli/people.h"
+#include "cli/login.h"
+#include "cli/verbs.h"
 #include "core/data_sets.h"
-#include "core/session.h"
 #include "store/database.h"
 
 namespace cw::cli {
@@ -41,11 +41,15 @@ std::string ResolveDataHome(const std::optional<std::string>& option) {
   return home.string();
 }
 
-void OpenLedger(const GlobalOptions& globals, int user) {
-  Database::SetDataHome(ResolveDataHome(globals.home));
-  const int which = globals.demo ? Database::kDemoData : Database::kUserData;
+// The data set is opened (and created when missing, with the version check
+// every opening runs) before the login, which reads its users.
+void OpenLedger(const Invocation& invocation) {
+  Database::SetDataHome(ResolveDataHome(invocation.globals.home));
+  const int which = invocation.globals.demo ? Database::kDemoData : Database::kUserData;
   if (!OpenDataSet(which)) throw Failed("cannot open " + Database::FilePath(which));
-  LogIn(user);
+  if (invocation.access == kNoLogin) return;
+  LogIn(invocation.globals);
+  RequireRight(*invocation.access, invocation.usage.substr(0, invocation.usage.find(' ')));
 }
 
 }  // namespace cw::cli

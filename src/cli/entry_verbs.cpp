@@ -14,7 +14,6 @@
 #include "bookkeeping/entries/person_names.h"
 #include "calendar/calendar.h"
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
 #include "cli/grid_output.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
@@ -28,10 +27,10 @@ constexpr OptionSpec kEntriesOptions[] = {{"page", true}, {"from", true}, {"to",
 constexpr OptionSpec kSearchOptions[] = {{"page", true},      {"text", true},          {"from", true},
                                          {"to", true},        {"amount-eq", true},     {"amount-gt", true},
                                          {"amount-lt", true}, {"amount-between", true}};
-constexpr OptionSpec kInitialSetOptions[] = {{"date", true}, {"content", true}, {"counter", true}, {"user", true}};
+constexpr OptionSpec kInitialSetOptions[] = {{"date", true}, {"content", true}, {"counter", true}};
 
 constexpr char kInitialSetUsage[] =
-    "initial set CODE AMOUNT [--date YYYY-MM-DD] [--content TEXT] [--counter CODE] [--user N]";
+    "initial set CODE AMOUNT [--date YYYY-MM-DD] [--content TEXT] [--counter CODE]";
 
 Record PageRecord(const EntryTable& page) {
   const EntryCaption caption = CaptionOf(page);
@@ -117,10 +116,9 @@ Document SetInitialAmount(Invocation& invocation) {
   const std::string& code = options.positionals()[0];
   const std::string amount = options.positionals()[1];
   ParseNumber(amount, "AMOUNT");
-  const int user = options.Has("user") ? ParseInteger(options.Required("user"), "--user") : 1;
   if (auto content = options.Value("content"); content && GbkLength(*content) > kInitialDescriptionLimit)
     throw BadInput("--content: at most 50 bytes (a Chinese character takes two)");
-  OpenLedger(invocation.globals, user);
+  OpenLedger(invocation);
 
   GridModel table = BuildInitialTable(Today());
   const int row = InitialRowOf(table, code);
@@ -151,7 +149,7 @@ Document RunEntries(Invocation& invocation) {
   VerbOptions options = invocation.Options(kEntriesOptions);
   const int page = EntryPageOf(options);
   const VoucherRange range = MonthsOf(options);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   EntryTable entries(page, range);
   const GridModel table = entries.Build();
   return {{"page", PageRecord(entries)}, {"entries", TableOfGrid(table)}};
@@ -163,7 +161,7 @@ Document RunSearch(Invocation& invocation) {
       std::find(invocation.words.begin(), invocation.words.end(), "--amount-between") != invocation.words.end();
   VerbOptions options = invocation.Options(kSearchOptions, between ? 1 : 0);
   const SearchConditions conditions = ReadSearch(options);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   EntryTable results(conditions);
   const GridModel table = results.Build();
   Record record = PageRecord(results);
@@ -176,11 +174,11 @@ Document RunInitial(Invocation& invocation) {
   std::vector<std::string> words = TakeGlobalOptions(invocation.words, invocation.globals);
   if (!words.empty() && words[0] == "set") {
     const std::vector<std::string> rest(words.begin() + 1, words.end());
-    Invocation sub{invocation.globals, rest, kInitialSetUsage};
+    Invocation sub = invocation.Form(rest, kInitialSetUsage);
     return SetInitialAmount(sub);
   }
   invocation.Options({});
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   return InitialDocument(BuildInitialTable(Today()));
 }
 

@@ -1,6 +1,5 @@
 // home: the figures of the home page for a day (today unless --date).
 #include "calendar/calendar.h"
-#include "cli/data_home.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
 #include "home/home_figures.h"
@@ -25,7 +24,7 @@ Table TableOfHome(const HomeTable& home) {
 Document RunHome(Invocation& invocation) {
   VerbOptions options = invocation.Options(kOptions);
   const int day = options.Has("date") ? ParseDate(*options.Value("date"), "--date") : Today();
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   HomeFigures figures = MakeHomeFigures(day, "");
   Document document{{"today", Record{{{"date_line", "日期"}, figures.date_line.Text()},
                                      {{"notice", "提示"}, figures.untyped_notice}}}};

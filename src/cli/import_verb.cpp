@@ -1,6 +1,7 @@
 // import: a whole ledger from JSON lines, all or nothing. The file is read line
 // by line; the vouchers are kept in memory until every one has been checked,
 // then written together by the bulk import.
+#include <algorithm>
 #include <fstream>
 #include <map>
 
@@ -8,8 +9,8 @@
 #include "calendar/calendar.h"
 #include "cli/chart_import.h"
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
 #include "cli/import_lines.h"
+#include "cli/login.h"
 #include "cli/verbs.h"
 #include "core/balances.h"
 #include "core/item_cache.h"
@@ -55,13 +56,19 @@ Document RunImport(Invocation& invocation) {
   const std::string& path = options.positionals()[0];
   std::ifstream in(path);
   if (!in) throw BadInput("cannot read " + path);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
 
   Transaction tx;
   if (!tx.ok()) throw Failed("cannot begin a transaction");
   std::string line;
   if (!std::getline(in, line)) throw BadInput(path + " is empty; its first line lists the accounts");
-  const int accounts_added = AtLine(1, [&] { return AddMissingAccounts(ParseChartLine(line)); });
+  const int accounts_added = AtLine(1, [&] {
+    std::vector<NewAccount> accounts = ParseChartLine(line);
+    CItemCache& chart = CItemCache::Instance();
+    if (std::any_of(accounts.begin(), accounts.end(), [&](const NewAccount& a) { return !chart.Exists(a.code); }))
+      RequireRight(Need::kSystemSet, "import with accounts the chart lacks");
+    return AddMissingAccounts(std::move(accounts));
+  });
 
   std::vector<ImportedVoucher> vouchers;
   for (std::size_t number = 2; std::getline(in, line); ++number) {

@@ -1,6 +1,5 @@
 // init: creates both data sets when missing and tells where they are.
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
 #include "cli/verbs.h"
 #include "core/data_sets.h"
 #include "store/database.h"
@@ -9,7 +8,7 @@ namespace cw::cli {
 
 Document RunInit(Invocation& invocation) {
   invocation.Options({});
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   if (!EnsureDataSets()) throw Failed("cannot create the data sets in " + Database::DataHome());
   return {{"data",
            Record{{{"home", "数据目录"}, Database::DataHome()},

@@ -6,7 +6,6 @@
 #include "base/gbk_text.h"
 #include "calendar/calendar.h"
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
 #include "cli/grid_output.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
@@ -40,7 +39,7 @@ Document DetailLedger(Invocation& invocation) {
   VerbOptions options = invocation.Options(kDetailOptions);
   const std::string account = options.Required("account");
   const LedgerRange range = RangeOf(options);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   CItemCache& chart = CItemCache::Instance();
   if (!chart.Exists(account)) throw BadInput("--account: no account \"" + account + "\"");
   if (chart.TypeOf(account) == 0) throw BadInput("--account: \"" + account + "\" has no account type");
@@ -58,7 +57,7 @@ Document BalanceLedger(Invocation& invocation) {
   const int type = ParseInteger(options.Required("type"), "--type");
   if (type < kTypeIncome || type > kTypeCreditCard) throw BadInput("--type: an account type from 1 to 8");
   const LedgerRange range = RangeOf(options);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   const LedgerTable table = BuildBalanceTable(type, range);
   Table rows = TableOfGrid(table.grid, ClassNamer("summary"));
   // The tree: each account's depth below the top level.
@@ -87,14 +86,14 @@ Document RunDay(Invocation& invocation) {
   const DayRecordsMode mode = options.Has("income")    ? DayRecordsMode::kIncome
                               : options.Has("expense") ? DayRecordsMode::kExpense
                                                        : DayRecordsMode::kBoth;
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   Record caption = {{{"title", "标题"}, std::string("记账详细数据")}, {{"date", "日期"}, IsoDate(date)}};
   return {{"caption", std::move(caption)}, {"rows", TableOfGrid(BuildDayRecords(mode, date), ClassNamer("total"))}};
 }
 
 Document RunCheck(Invocation& invocation) {
   invocation.Options({});
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   const std::vector<MonthTotalDifference> differences = CompareMonthTotals();
   if (differences.empty()) return {{"month_totals", Record{{{"status", "科目月合计"}, std::string("与凭证行一致")}}}};
   std::string list;

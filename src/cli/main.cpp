@@ -17,7 +17,7 @@ namespace {
 using namespace cw::cli;
 
 void ReportError(const CliError& error, const std::string& cause) {
-  std::string line = error.what();
+  std::string line = OneLine(error.what());
   // The library's own explanation, unless the message already carries it.
   if (!cause.empty() && line.find(cause) == std::string::npos) line += ": " + cause;
   std::fprintf(stderr, "coinwright-cli: %s\n", line.c_str());
@@ -34,7 +34,7 @@ int Run(int argc, char** argv, CliPrompter& prompter) {
     const Verb* verb = FindVerb(line.verb);
     if (!verb) throw BadInput("unknown verb \"" + line.verb + "\"; try coinwright-cli help");
 
-    Invocation invocation{line.globals, line.words, verb->usage};
+    Invocation invocation{line.globals, line.words, verb->usage, verb->access};
     Document document = verb->run(invocation);
     // Printed only when the verb succeeded as a whole: a failure prints nothing on stdout.
     std::ostringstream out;

@@ -12,7 +12,6 @@
 #include "calendar/calendar.h"
 #include "cli/booking_options.h"
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
 #include "cli/grid_output.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
@@ -29,19 +28,13 @@ namespace {
 constexpr OptionSpec kPlanOptions[] = {
     {"year", true},   {"month", true},  {"day", true},     {"week", true},    {"mode", true},
     {"state", true},  {"kind", true},   {"acc1", true},    {"acc2", true},    {"acc3", true},
-    {"amount", true}, {"amount2", true}, {"content", true}, {"deposit", true}, {"user", true},
+    {"amount", true}, {"amount2", true}, {"content", true}, {"deposit", true},
 };
-constexpr OptionSpec kUserOption[] = {{"user", true}};
-constexpr OptionSpec kRunOptions[] = {{"date", true}, {"yes", false}, {"user", true}};
+constexpr OptionSpec kRunOptions[] = {{"date", true}, {"yes", false}};
 
 constexpr char kPlanUsage[] =
     "--year Y --month M --day D --week W --mode 0|1|2 [--state 0|1] --kind K --acc1 CODE --acc2 CODE "
-    "[--acc3 CODE] --amount X [--amount2 Y] [--content TEXT] [--deposit CODE] [--user N]";
-
-int UserOf(const VerbOptions& options) {
-  auto text = options.Value("user");
-  return text ? ParseInteger(*text, "--user") : 1;
-}
+    "[--acc3 CODE] --amount X [--amount2 Y] [--content TEXT] [--deposit CODE]";
 
 int PlanIdOf(const VerbOptions& options) {
   const int id = ParseInteger(options.positionals()[0], "plan id");
@@ -87,7 +80,7 @@ Document PlanDocument(int id) { return {{"plan", Record{{{"id", "预约记账", 
 Document AddPlan(Invocation& invocation) {
   VerbOptions options = invocation.Options(kPlanOptions);
   Plan plan = ReadPlanOptions(options);
-  OpenLedger(invocation.globals, UserOf(options));
+  OpenLedger(invocation);
   CheckPlan(plan);
   const int id = InsertPlan(plan, Today());
   if (id == 0) throw Failed("the plan was not stored");
@@ -98,7 +91,7 @@ Document ChangePlan(Invocation& invocation) {
   VerbOptions options = invocation.Options(kPlanOptions, 1);
   const int id = PlanIdOf(options);
   Plan plan = ReadPlanOptions(options);
-  OpenLedger(invocation.globals, UserOf(options));
+  OpenLedger(invocation);
   ChangeablePlan(id);
   CheckPlan(plan);
   plan.plan_id = id;
@@ -107,18 +100,18 @@ Document ChangePlan(Invocation& invocation) {
 }
 
 Document DeletePlan(Invocation& invocation) {
-  VerbOptions options = invocation.Options(kUserOption, 1);
+  VerbOptions options = invocation.Options({}, 1);
   const int id = PlanIdOf(options);
-  OpenLedger(invocation.globals, UserOf(options));
+  OpenLedger(invocation);
   ChangeablePlan(id);
   if (!DeletePlans({id})) throw Failed("the plan was not deleted");
   return {{"deleted", Record{{{"id", "已删除预约记账", Format::kNumber}, id}}}};
 }
 
 Document SetState(Invocation& invocation, int state) {
-  VerbOptions options = invocation.Options(kUserOption, 1);
+  VerbOptions options = invocation.Options({}, 1);
   const int id = PlanIdOf(options);
-  OpenLedger(invocation.globals, UserOf(options));
+  OpenLedger(invocation);
   ExistingPlan(id);
   if (!SetPlanState(id, state)) throw Failed("the plan's state was not changed");
   return {{"plan", Record{{{"id", "预约记账", Format::kNumber}, id}, {{"state", "状态"}, PlanStateText(state)}}}};
@@ -136,7 +129,7 @@ Document RunPlansNow(Invocation& invocation) {
   VerbOptions options = invocation.Options(kRunOptions);
   const int today = options.Has("date") ? ParseDate(*options.Value("date"), "--date") : Today();
   const bool yes = options.Has("yes");
-  OpenLedger(invocation.globals, UserOf(options));
+  OpenLedger(invocation);
 
   // Without --yes the plans that ask first are listed, neither booked nor advanced.
   Table waiting{{{"plan", "预约记账", Format::kNumber}, {"schedule", "预约日期"}, {"content", "说明"},
@@ -186,13 +179,13 @@ Document PlanHistory(Invocation& invocation) {
   const std::vector<std::string> words = TakeGlobalOptions(invocation.words, invocation.globals);
   if (words.size() > 1) throw BadInput(std::string(invocation.usage) + ": unexpected argument " + words[1]);
   const int id = words.empty() ? 0 : ParseInteger(words[0], "plan id");
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   return {{"history", TableOfGrid(BuildPlanHistory(id))}};
 }
 
 Document ListPlans(Invocation& invocation) {
   invocation.Options({});
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   return {{"plans", TableOfGrid(BuildPlanList(0))}};
 }
 
@@ -208,17 +201,17 @@ Document RunPlans(Invocation& invocation) {
   static const Form kForms[] = {
       {"add", std::string("plans add ") + kPlanUsage, AddPlan},
       {"change", std::string("plans change ID ") + kPlanUsage, ChangePlan},
-      {"delete", "plans delete ID [--user N]", DeletePlan},
-      {"enable", "plans enable ID [--user N]", EnablePlan},
-      {"disable", "plans disable ID [--user N]", DisablePlan},
-      {"run", "plans run [--date YYYY-MM-DD] [--yes] [--user N]", RunPlansNow},
+      {"delete", "plans delete ID", DeletePlan},
+      {"enable", "plans enable ID", EnablePlan},
+      {"disable", "plans disable ID", DisablePlan},
+      {"run", "plans run [--date YYYY-MM-DD] [--yes]", RunPlansNow},
       {"history", "plans history [ID]", PlanHistory},
   };
   if (!words.empty()) {
     for (const Form& form : kForms) {
       if (form.name != words[0]) continue;
       const std::vector<std::string> rest(words.begin() + 1, words.end());
-      Invocation sub{invocation.globals, rest, form.usage};
+      Invocation sub = invocation.Form(rest, form.usage);
       return form.run(sub);
     }
   }

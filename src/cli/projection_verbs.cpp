@@ -17,7 +17,6 @@
 #include "budget/property_items.h"
 #include "calendar/calendar.h"
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
 #include "cli/grid_output.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
@@ -93,14 +92,14 @@ int ItemNumber(const std::string& text) {
 
 Document ListItems(Invocation& invocation) {
   invocation.Options({});
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   return ItemsDocument();
 }
 
 Document AddItem(Invocation& invocation) {
   VerbOptions options = invocation.Options(kItemOptions);
   const PropertyItem item = ItemOf(options);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   if (AddPropertyItem(item) == 0) throw Failed("the item was not stored");
   return ItemsDocument();
 }
@@ -108,7 +107,7 @@ Document AddItem(Invocation& invocation) {
 Document ChangeItem(Invocation& invocation) {
   VerbOptions options = invocation.Options(kItemOptions, 1);
   PropertyItem item = ItemOf(options);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   item.id = ItemNumber(options.positionals()[0]);
   if (!ChangePropertyItem(item)) throw Failed("the item was not changed");
   return ItemsDocument();
@@ -116,7 +115,7 @@ Document ChangeItem(Invocation& invocation) {
 
 Document DeleteItem(Invocation& invocation) {
   VerbOptions options = invocation.Options({}, 1);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   if (!DeletePropertyItem(ItemNumber(options.positionals()[0]))) throw Failed("the item was not deleted");
   return ItemsDocument();
 }
@@ -127,7 +126,7 @@ Document ShowProjection(Invocation& invocation) {
   const int today = Today();
   const Ymd now = DateOfSerialDay(today);
   if (end.year * 100 + end.month < now.year * 100 + now.month) throw BadInput("--to is before the current month");
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   const Projection projection = Project(ReadProjectionInput(today, end.year * 100 + end.month));
   return {{"projection", TableOfGrid(ProjectionTable(projection, options.Has("detail")))}};
 }

@@ -7,7 +7,6 @@
 #include "base/gbk_text.h"
 #include "calendar/calendar.h"
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
 #include "core/balances.h"
@@ -44,7 +43,7 @@ int Yyyymmdd(int serial) {
 Document NetPropertyReport(Invocation& invocation) {
   VerbOptions options = invocation.Options(kNetPropertyOptions);
   const YearMonth before = ParseYearMonth(options.Required("before"), "--before");
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   // Below the first number of the month: every voucher of the months before it.
   const int bound = before.year * 100000 + before.month * 1000;
   return {{"net_property", Record{{{"before", "截至"}, StrFormat("%04d-%02d", before.year, before.month)},
@@ -71,7 +70,7 @@ Document IncomeExpenseReport(Invocation& invocation) {
   const int from = ParseDate(options.Required("from"), "--from");
   const int to = ParseDate(options.Required("to"), "--to");
   if (to < from) throw BadInput("--to is before --from");
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
 
   Table table{{{"period", "期间"},
                {"income", "收入", Format::kAmount},
@@ -119,7 +118,7 @@ Document CategoryReport(Invocation& invocation) {
   const int first = MonthFirstNumber(from.year, from.month);
   const int last = MonthLastNumber(to.year, to.month);
   if (last < first) throw BadInput("--to is before --from");
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
 
   const CategorySeries series = CategoryAccountSeries(income, kind, first, last);
   Table table{{{"code", "代码"}, {"name", "名称"}}, {}};
@@ -165,7 +164,7 @@ Document RunReport(Invocation& invocation) {
   };
   for (const Form& form : kForms) {
     if (form.name != what) continue;
-    Invocation sub{invocation.globals, rest, form.usage};
+    Invocation sub = invocation.Form(rest, form.usage);
     return form.run(sub);
   }
   throw BadInput("unknown report \"" + what + "\": net-property, income-expense or category");

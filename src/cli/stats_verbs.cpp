@@ -6,7 +6,6 @@
 // deficit, heading, summary or plain: the colour the window gives the row).
 #include "calendar/calendar.h"
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
 #include "cli/grid_output.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
@@ -61,7 +60,7 @@ Record Caption(const std::string& title, const std::string& range_line) {
 Document BalanceSheetReport(Invocation& invocation) {
   VerbOptions options = invocation.Options(kBalanceSheetOptions);
   const YearMonth to = ParseYearMonth(options.Required("to"), "--to");
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   const int bound = CutOffBound(to.year, to.month);
   const BalanceSheet sheet = BuildBalanceSheet(bound);
   return {{"caption", Caption(StatTableName(kBalanceSheetTable), CutOffCaption(bound))},
@@ -71,7 +70,7 @@ Document BalanceSheetReport(Invocation& invocation) {
 Document IncomeExpenseReport(Invocation& invocation) {
   VerbOptions options = invocation.Options(kIncomeExpenseOptions);
   const StatRange range = RangeOf(options, {});
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   return {{"caption", Caption(StatTableName(kIncomeExpenseTable), RangeCaption(range))},
           {"rows", TableOfGrid(BuildIncomeExpenseTable(range), ClassOf)}};
 }
@@ -82,7 +81,7 @@ Document CategoryReport(Invocation& invocation) {
   const bool income = options.Has("income");
   // A terminal has no room for empty columns: they are left out unless asked for.
   const StatRange range = RangeOf(options, {.hide_columns = !options.Has("show-empty-columns")});
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   const int table = income ? kIncomeCategoryTable : kExpenseCategoryTable;
   return {{"caption", Caption(StatTableName(table), RangeCaption(range))},
           {"rows", TableOfGrid(BuildCategoryTable(income, range), ClassOf)}};
@@ -113,7 +112,7 @@ Document RunStats(Invocation& invocation) {
   };
   for (const Form& form : kForms) {
     if (form.name != what) continue;
-    Invocation sub{invocation.globals, rest, form.usage};
+    Invocation sub = invocation.Form(rest, form.usage);
     return form.run(sub);
   }
   throw BadInput("unknown table \"" + what + "\": balance-sheet, income-expense or category");

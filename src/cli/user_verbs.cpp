@@ -1,7 +1,9 @@
 // users, useradd, passwd: user management from the command line, with the
-// checks of the user dialogs.
+// checks of the user dialogs. New passwords are read from a file or typed at
+// the terminal, never taken from the command line.
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
+#include "cli/login.h"
+#include "cli/password_input.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
 #include "prefs/user_commands.h"
@@ -9,8 +11,8 @@
 namespace cw::cli {
 namespace {
 
-constexpr OptionSpec kAddOptions[] = {{"password", true}, {"level", true}};
-constexpr OptionSpec kPasswdOptions[] = {{"old", true}, {"new", true}};
+constexpr OptionSpec kAddOptions[] = {{"new-password-file", true}, {"level", true}};
+constexpr OptionSpec kPasswdOptions[] = {{"new-password-file", true}};
 
 // The grid's table value as printed text: every column, cells as they stand.
 Table TableOfGrid(const GridModel& grid, const std::vector<std::string>& keys) {
@@ -31,7 +33,7 @@ Table TableOfGrid(const GridModel& grid, const std::vector<std::string>& keys) {
 
 Document RunUsers(Invocation& invocation) {
   invocation.Options({});
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   return {{"users", TableOfGrid(ListUsersCommand(), {"name", "level", "state", "rights"})}};
 }
 
@@ -39,21 +41,24 @@ Document RunUserAdd(Invocation& invocation) {
   VerbOptions options = invocation.Options(kAddOptions, 1);
   int level = 1;
   if (auto text = options.Value("level")) level = ParseInteger(*text, "--level");
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
+  const NewPassword password = ReadNewPassword(options.Value("new-password-file"));
   int added = 0;
   std::string error =
-      AddUserCommand(options.positionals()[0], options.Value("password").value_or(""), level, &added);
+      AddUserCommand(options.positionals()[0], password.password, password.confirmation, level, &added);
   if (!error.empty()) throw BadInput(error);
   return {{"user", Record{{{"no", "编号", Format::kNumber}, added}, {{"name", "用户名"}, options.positionals()[0]}}}};
 }
 
+// The logged-in user's own password; the one he logged in with is the old one.
 Document RunPasswd(Invocation& invocation) {
-  VerbOptions options = invocation.Options(kPasswdOptions, 1);
-  OpenLedger(invocation.globals);
-  std::string error =
-      ChangePasswordCommand(options.positionals()[0], options.Value("old").value_or(""), options.Required("new"));
+  VerbOptions options = invocation.Options(kPasswdOptions);
+  OpenLedger(invocation);
+  const NewPassword password = ReadNewPassword(options.Value("new-password-file"));
+  const LoggedInUser& user = CurrentUser();
+  std::string error = ChangePasswordCommand(user.person_no, user.password, password.password, password.confirmation);
   if (!error.empty()) throw BadInput(error);
-  return {{"passwd", Record{{{"name", "用户名"}, options.positionals()[0]}, {{"changed", "已修改", Format::kFlag}, true}}}};
+  return {{"passwd", Record{{{"name", "用户名"}, user.name}, {{"changed", "已修改", Format::kFlag}, true}}}};
 }
 
 }  // namespace cw::cli

@@ -7,7 +7,7 @@ namespace {
 
 constexpr char kBookingOptions[] =
     "--date YYYY-MM-DD --kind K --acc1 CODE --acc2 CODE [--acc3 CODE] --amount X [--amount2 Y] "
-    "[--content TEXT] [--deposit CODE] [--user N]";
+    "[--content TEXT] [--deposit CODE]";
 
 const std::string& BookUsage() {
   static const std::string usage = std::string("book ") + kBookingOptions;
@@ -18,59 +18,72 @@ const std::string& ReplaceUsage() {
   return usage;
 }
 
+// Every verb with the right it needs: the one place that says who may run
+// what. A verb that shows a table of the desktop program needs the right of
+// the command that shows it there (frame/command_rights.cpp, NeedOfCommand):
+//   ledger                          Need::kVoucherQuery (detail and balance tables)
+//   stats, day                      Need::kVoucherGraph (statistics; day opens from them)
+//   plans, cards                    Need::kVoucher      (scheduled bookings and card bookings)
+//   budget, projection              Need::kBudget
+//   backup, restore, compact, check Need::kSystemSet    (database management)
+//   update                          kNoLogin            (reads no data set)
+// A verb that writes a voucher needs Need::kVoucher; one that changes the chart
+// Need::kSystemSet; user management Need::kUserAdmin.
 const std::vector<Verb>& AllVerbs() {
   static const std::vector<Verb> verbs = {
-      {"init", "init", RunInit},
+      {"init", "init", RunInit, kNoLogin},
       {"accounts",
        "accounts [--type N]\n"
        "accounts add PARENT NAME [--sibling] [--yes|--no]\n"
        "accounts rename CODE NAME [--type N]\n"
        "accounts delete CODE [--yes|--no]\n"
        "accounts move FROM TO [--yes|--no]",
-       RunAccounts},
-      {"book", BookUsage(), RunBook},
-      {"replace", ReplaceUsage(), RunReplace},
-      {"delete", "delete N [--user N]", RunDelete},
-      {"audit", "audit N --user M [--off]", RunAudit},
-      {"show", "show N", RunShow},
-      {"vouchers", "vouchers [--from YYYY-MM] [--to YYYY-MM] [--kind-page PAGE]", RunVouchers},
-      {"import", "import FILE", RunImport},
+       RunAccounts, Need::kSystemSet},
+      {"book", BookUsage(), RunBook, Need::kVoucher},
+      {"replace", ReplaceUsage(), RunReplace, Need::kVoucher},
+      {"delete", "delete N", RunDelete, Need::kVoucher},
+      {"audit", "audit N [--off]", RunAudit, Need::kVoucher},
+      {"show", "show N", RunShow, Need::kVoucher},
+      {"vouchers", "vouchers [--from YYYY-MM] [--to YYYY-MM] [--kind-page PAGE]", RunVouchers, Need::kVoucher},
+      // Also needs Need::kSystemSet when the file brings accounts the chart lacks.
+      {"import", "import FILE", RunImport, Need::kVoucher},
       {"report",
        "report net-property --before YYYY-MM\n"
        "report income-expense --period year|month|day --from YYYY-MM-DD --to YYYY-MM-DD\n"
        "report category --income|--expense --period year|quarter|month|week|day --from YYYY-MM --to YYYY-MM",
-       RunReport},
+       RunReport, Need::kVoucherGraph},
       {"stats",
        "stats balance-sheet --to YYYY-MM\n"
        "stats income-expense --period year|month|day --from DATE --to DATE [--show-zero]\n"
        "stats category --income|--expense --period year|month|day --from DATE --to DATE [--show-zero] "
        "[--show-empty-columns]",
-       RunStats},
+       RunStats, Need::kVoucherGraph},
       {"ledger",
        "ledger detail --account CODE --from YYYY-MM --to YYYY-MM\n"
        "ledger balance --type N --from YYYY-MM --to YYYY-MM",
-       RunLedger},
-      {"day", "day --date YYYY-MM-DD [--income|--expense]", RunDay},
-      {"check", "check", RunCheck},
-      {"lunar", "lunar YYYY-MM-DD", RunLunar},
-      {"users", "users", RunUsers},
-      {"useradd", "useradd NAME [--password P] [--level N]", RunUserAdd},
-      {"passwd", "passwd NAME [--old P] --new Q", RunPasswd},
-      {"home", "home [--date YYYY-MM-DD]", RunHome},
-      {"entries", "entries --page PAGE [--from YYYY-MM] [--to YYYY-MM]", RunEntries},
+       RunLedger, Need::kVoucherQuery},
+      {"day", "day --date YYYY-MM-DD [--income|--expense]", RunDay, Need::kVoucherGraph},
+      {"check", "check", RunCheck, Need::kSystemSet},
+      {"lunar", "lunar YYYY-MM-DD", RunLunar, kNoLogin},
+      {"users", "users", RunUsers, Need::kUserAdmin},
+      {"useradd", "useradd NAME [--level N] [--new-password-file FILE]", RunUserAdd, Need::kUserAdmin},
+      // Every user may change his own password.
+      {"passwd", "passwd [--new-password-file FILE]", RunPasswd, Need::kNothing},
+      {"home", "home [--date YYYY-MM-DD]", RunHome, Need::kNothing},
+      {"entries", "entries --page PAGE [--from YYYY-MM] [--to YYYY-MM]", RunEntries, Need::kVoucher},
       {"search",
        "search --page PAGE [--text T] [--from YYYY-MM-DD --to YYYY-MM-DD] "
        "[--amount-eq X | --amount-gt X | --amount-lt X | --amount-between X Y]",
-       RunSearch},
+       RunSearch, Need::kVoucher},
       {"initial",
        "initial\n"
-       "initial set CODE AMOUNT [--date YYYY-MM-DD] [--content TEXT] [--counter CODE] [--user N]",
-       RunInitial},
+       "initial set CODE AMOUNT [--date YYYY-MM-DD] [--content TEXT] [--counter CODE]",
+       RunInitial, Need::kVoucher},
       {"budget",
        "budget list --income|--expense [--compare]\n"
        "budget set --income|--expense --month YYYY-MM|--quarter YYYY-Q|--year YYYY CODE=AMOUNT ... [--replace]\n"
        "budget delete --income|--expense --month YYYY-MM|--quarter YYYY-Q|--year YYYY",
-       RunBudget},
+       RunBudget, Need::kBudget},
       {"projection",
        "projection items\n"
        "projection add --type 1|2|100 --content TEXT --frequency 4|5|6 [--start YYYY-MM] [--end YYYY-MM] "
@@ -78,7 +91,7 @@ const std::vector<Verb>& AllVerbs() {
        "projection change ID <the options of projection add>\n"
        "projection delete ID\n"
        "projection --to YYYY-MM [--detail]",
-       RunProjection},
+       RunProjection, Need::kBudget},
       {"plans",
        "plans\n"
        "plans add --year Y --month M --day D --week W --mode 0|1|2 [--state 0|1] <the options of book without --date>\n"
@@ -86,14 +99,14 @@ const std::vector<Verb>& AllVerbs() {
        "plans delete|enable|disable ID\n"
        "plans run [--date YYYY-MM-DD] [--yes]\n"
        "plans history [ID]",
-       RunPlans},
+       RunPlans, Need::kVoucher},
       {"cards",
        "cards\n"
        "cards add NAME --bill-day N (--pay-day N | --after-bill-days N) --pay-from CODE [--manual] [--yes|--no]\n"
        "cards change CODE [--name NAME] [--bill-day N] [--pay-day N | --after-bill-days N] [--pay-from CODE] "
        "[--manual|--auto]\n"
        "cards delete CODE",
-       RunCards},
+       RunCards, Need::kVoucher},
   };
   return verbs;
 }
@@ -106,7 +119,7 @@ std::optional<Document> RunVerbForm(Invocation& invocation, std::span<const Verb
   for (const VerbForm& form : forms) {
     if (form.name != words[0]) continue;
     const std::vector<std::string> rest(words.begin() + 1, words.end());
-    Invocation sub{invocation.globals, rest, form.usage};
+    Invocation sub = invocation.Form(rest, form.usage);
     return form.run(sub);
   }
   return std::nullopt;
@@ -119,7 +132,10 @@ const Verb* FindVerb(std::string_view name) {
 }
 
 std::string UsageText() {
-  std::string text = "usage: coinwright-cli [--home DIR] [--demo] [--json|--csv] VERB ...\nverbs:\n";
+  std::string text =
+      "usage: coinwright-cli [--home DIR] [--demo] [--json|--csv] [--user NAME] [--password-file FILE] VERB ...\n"
+      "The password comes from --password-file, else $COINWRIGHT_PASSWORD, else the terminal.\n"
+      "verbs:\n";
   for (const Verb& verb : AllVerbs()) {
     std::string_view usage = verb.usage;
     while (!usage.empty()) {

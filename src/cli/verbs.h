@@ -1,7 +1,7 @@
 #pragma once
 // The verbs of the tool. Each verb reads its words, opens the ledger when it
-// needs it, does its work and returns what is to be printed; it throws
-// CliError to stop.
+// needs it (OpenLedger, which also logs in and checks the verb's right), does
+// its work and returns what is to be printed; it throws CliError to stop.
 #include <optional>
 #include <span>
 #include <string>
@@ -10,18 +10,36 @@
 
 #include "cli/arguments.h"
 #include "cli/output.h"
+#include "prefs/rights.h"
 
 namespace cw::cli {
+
+// What a verb asks of the user: no login at all (the verb touches no data
+// set's contents), or a login with the right `Need` names (Need::kNothing: any
+// user who can log in).
+using VerbAccess = std::optional<Need>;
+inline constexpr VerbAccess kNoLogin = std::nullopt;
 
 struct Invocation {
   GlobalOptions& globals;
   const std::vector<std::string>& words;
   std::string_view usage;
+  VerbAccess access;
 
   VerbOptions Options(std::span<const OptionSpec> options, std::size_t positionals = 0) const {
     return VerbOptions::Parse(words, {usage, options, positionals}, globals);
   }
+  // A form of the verb ("accounts add ...") with its own words and usage.
+  Invocation Form(const std::vector<std::string>& form_words, std::string_view form_usage) const {
+    return {globals, form_words, form_usage, access};
+  }
 };
+
+// Opens the data set the global options choose (creating it when missing) and,
+// unless the verb needs no login, logs in as the login dialog would and checks
+// the verb's right. Throws Failed when the data set cannot be used, BadInput
+// for a login or a right refused.
+void OpenLedger(const Invocation& invocation);
 
 using VerbFunction = Document (*)(Invocation&);
 
@@ -29,6 +47,7 @@ struct Verb {
   std::string_view name;
   std::string_view usage;  // the whole command, one line per form
   VerbFunction run;
+  VerbAccess access;
 };
 
 // One form of a verb with several ("accounts add", "budget set" ...).

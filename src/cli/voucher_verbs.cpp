@@ -5,7 +5,6 @@
 #include "bookkeeping/booking/booking_checks.h"
 #include "cli/booking_options.h"
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
 #include "core/ledger_model.h"
@@ -17,15 +16,9 @@ namespace {
 
 constexpr OptionSpec kBookingOptions[] = {
     {"date", true},   {"kind", true},    {"acc1", true},    {"acc2", true},    {"acc3", true},
-    {"amount", true}, {"amount2", true}, {"content", true}, {"deposit", true}, {"user", true},
+    {"amount", true}, {"amount2", true}, {"content", true}, {"deposit", true},
 };
-constexpr OptionSpec kUserOption[] = {{"user", true}};
-constexpr OptionSpec kAuditOptions[] = {{"user", true}, {"off", false}};
-
-int UserOf(const VerbOptions& options) {
-  auto text = options.Value("user");
-  return text ? ParseInteger(*text, "--user") : 1;
-}
+constexpr OptionSpec kAuditOptions[] = {{"off", false}};
 
 int VoucherNumberOf(const VerbOptions& options) {
   int number = ParseInteger(options.positionals()[0], "voucher number");
@@ -74,7 +67,7 @@ Booking ReadBookingOptions(const VerbOptions& options, bool with_date) {
 Document RunBook(Invocation& invocation) {
   VerbOptions options = invocation.Options(kBookingOptions);
   Booking booking = ReadBookingOptions(options, true);
-  OpenLedger(invocation.globals, UserOf(options));
+  OpenLedger(invocation);
   CheckBookable(booking, 0);
   int number = WriteVoucher(booking);
   if (number == 0) throw Failed("the voucher was not written");
@@ -85,7 +78,7 @@ Document RunReplace(Invocation& invocation) {
   VerbOptions options = invocation.Options(kBookingOptions, 1);
   const int old_number = VoucherNumberOf(options);
   Booking booking = ReadBookingOptions(options, true);
-  OpenLedger(invocation.globals, UserOf(options));
+  OpenLedger(invocation);
   if (!CanEdit(ExistingVoucher(old_number))) {
     throw BadInput("不能更改这笔记账数据。用户只能更改自己创建并且尚未审核的记账数据。");
   }
@@ -96,9 +89,9 @@ Document RunReplace(Invocation& invocation) {
 }
 
 Document RunDelete(Invocation& invocation) {
-  VerbOptions options = invocation.Options(kUserOption, 1);
+  VerbOptions options = invocation.Options({}, 1);
   const int number = VoucherNumberOf(options);
-  OpenLedger(invocation.globals, UserOf(options));
+  OpenLedger(invocation);
   if (!CanEdit(ExistingVoucher(number))) {
     throw BadInput("不能删除这笔记账数据。用户只能删除自己创建并且尚未审核的记账数据。");
   }
@@ -109,9 +102,8 @@ Document RunDelete(Invocation& invocation) {
 Document RunAudit(Invocation& invocation) {
   VerbOptions options = invocation.Options(kAuditOptions, 1);
   const int number = VoucherNumberOf(options);
-  const int user = ParseInteger(options.Required("user"), "--user");
   const bool on = !options.Has("off");
-  OpenLedger(invocation.globals, user);
+  OpenLedger(invocation);
   const Booking voucher = ExistingVoucher(number);
   if (on) {
     if (voucher.person_no == LoggedInPerson()) throw BadInput("记账数据必须由其他人审核。");
@@ -123,7 +115,7 @@ Document RunAudit(Invocation& invocation) {
   if (!SetAudit(number, on)) throw Failed(on ? "the audit mark was not set" : "the audit mark was not cleared");
   return {{"voucher", Record{{{"number", "凭证号", Format::kNumber}, number},
                              {{"audited", "已审核", Format::kFlag}, on},
-                             {{"checker", "审核人", Format::kNumber}, on ? user : 0}}}};
+                             {{"checker", "审核人", Format::kNumber}, on ? LoggedInPerson() : 0}}}};
 }
 
 }  // namespace cw::cli

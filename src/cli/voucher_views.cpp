@@ -1,10 +1,9 @@
 // show, vouchers: reading vouchers back.
 #include <optional>
 
+#include "bookkeeping/entries/person_names.h"
 #include "calendar/calendar.h"
 #include "cli/cli_error.h"
-#include "cli/data_home.h"
-#include "cli/people.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
 #include "core/item_cache.h"
@@ -44,10 +43,10 @@ Table LinesOf(int number) {
 Document RunShow(Invocation& invocation) {
   VerbOptions options = invocation.Options({}, 1);
   const int number = ParseInteger(options.positionals()[0], "voucher number");
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   std::optional<Booking> voucher = ReadVoucher(number);
   if (!voucher) throw BadInput("voucher " + std::to_string(number) + " does not exist");
-  People people;
+  PersonNames people;
   Record record{{{"number", "凭证号", Format::kNumber}, number},
                 {{"date", "日期"}, IsoDate(voucher->date)},
                 {{"kind", "类型代码", Format::kNumber}, voucher->kind},
@@ -80,9 +79,9 @@ Document RunVouchers(Invocation& invocation) {
     kinds = KindFilter(page, false, false);
     if (kinds.empty()) throw BadInput("--kind-page: entry pages are 32900 to 32908");
   }
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
 
-  People people;
+  PersonNames people;
   Table table{{{"number", "凭证号", Format::kNumber},
                {"date", "日期"},
                {"kind", "类型"},

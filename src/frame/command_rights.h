@@ -6,22 +6,9 @@
 
 namespace cw {
 
-enum class Need {
-  kNothing,
-  kVoucher,       // entry pages and initial assets
-  kVoucherQuery,  // detail ledgers and balance tables
-  kVoucherGraph,  // statistics and the balance sheet
-  kBudget,        // budgets
-  kSystemSet,     // account and database management
-  kUserAdmin,     // user management: SystemSet and the administrator level
-};
-
 // The right a command needs (the command as it arrives, e.g. 32838 counts as
 // the credit-card ledger it shows).
 Need NeedOfCommand(int command);
-
-// Whether a user with these rights and `Person_Level` has what `need` asks.
-bool Permitted(Need need, const Rights& rights, int level);
 
 // Permitted and carried out by this program (built_features.h).
 bool CommandEnabled(int command, const Rights& rights, int level);

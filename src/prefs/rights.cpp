@@ -65,4 +65,17 @@ bool WriteRights(int person_no, const Rights& rights) {
   return written && tx.Commit();
 }
 
+bool Permitted(Need need, const Rights& rights, int level) {
+  switch (need) {
+    case Need::kNothing: return true;
+    case Need::kVoucher: return rights.voucher;
+    case Need::kVoucherQuery: return rights.voucher_query;
+    case Need::kVoucherGraph: return rights.voucher_graph;
+    case Need::kBudget: return rights.budget;
+    case Need::kSystemSet: return rights.system_set;
+    case Need::kUserAdmin: return rights.system_set && level == 0;
+  }
+  return false;
+}
+
 }  // namespace cw

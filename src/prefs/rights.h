@@ -36,6 +36,20 @@ inline constexpr std::array<RightLabel, 5> kRightLabels{{
     {"系统管理", &Rights::system_set},
 }};
 
+// What a command or a verb asks of the logged-in user.
+enum class Need {
+  kNothing,
+  kVoucher,       // entry pages and initial assets
+  kVoucherQuery,  // detail ledgers and balance tables
+  kVoucherGraph,  // statistics and the balance sheet
+  kBudget,        // budgets
+  kSystemSet,     // account and database management
+  kUserAdmin,     // user management: SystemSet and the administrator level
+};
+
+// Whether a user with these rights and `Person_Level` has what `need` asks.
+bool Permitted(Need need, const Rights& rights, int level);
+
 // The rights of a user; every right when the user has no rights record, none
 // when the query failed (the data store has reported that).
 Rights ReadRights(int person_no);

@@ -22,7 +22,9 @@ std::string ErrorText(const UserResult& result) {
 
 GridModel ListUsersCommand() { return BuildUserTable(); }
 
-std::string AddUserCommand(const std::string& name, const std::string& password, int level, int* added) {
+std::string AddUserCommand(const std::string& name, const std::string& password, const std::string& confirmation,
+                           int level, int* added) {
+  if (password != confirmation) return user_texts::kNewPasswordMismatch;
   UserInput input;
   input.name = name;
   input.password = password;
@@ -32,11 +34,9 @@ std::string AddUserCommand(const std::string& name, const std::string& password,
   return ErrorText(result);
 }
 
-std::string ChangePasswordCommand(const std::string& name, const std::string& old_password,
-                                  const std::string& new_password) {
-  std::optional<UserRecord> user = FindUserByName(NormalisedUserName(name));
-  if (!user) return user_texts::kNoSuchUser;
-  return ErrorText(ChangePassword(user->person_no, old_password, new_password, new_password));
+std::string ChangePasswordCommand(int person_no, const std::string& old_password, const std::string& new_password,
+                                  const std::string& confirmation) {
+  return ErrorText(ChangePassword(person_no, old_password, new_password, confirmation));
 }
 
 }  // namespace cw

@@ -11,13 +11,14 @@ namespace cw {
 // users: the user-management table.
 GridModel ListUsersCommand();
 
-// useradd NAME [--password P] [--level N]: adds an active user with every
-// right. `added` receives the new Person_No when it worked.
-std::string AddUserCommand(const std::string& name, const std::string& password, int level, int* added);
+// useradd NAME [--level N]: adds an active user with every right, after the
+// password and its confirmation agree. `added` receives the new Person_No
+// when it worked.
+std::string AddUserCommand(const std::string& name, const std::string& password, const std::string& confirmation,
+                           int level, int* added);
 
-// passwd NAME --old P --new Q: the checks of the password dialog, with the new
-// password as its own confirmation.
-std::string ChangePasswordCommand(const std::string& name, const std::string& old_password,
-                                  const std::string& new_password);
+// passwd: the password dialog's change of user `person_no`'s own password.
+std::string ChangePasswordCommand(int person_no, const std::string& old_password, const std::string& new_password,
+                                  const std::string& confirmation);
 
 }  // namespace cw

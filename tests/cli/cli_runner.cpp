@@ -49,10 +49,11 @@ CliHome::~CliHome() {
   std::filesystem::remove_all(scratch_, ignored);
 }
 
-CliResult CliHome::Run(const std::vector<std::string>& args) const {
+CliResult CliHome::Run(const std::vector<std::string>& args, const std::string& environment) const {
   std::vector<std::string> all{"--home", path_};
   all.insert(all.end(), args.begin(), args.end());
-  return Execute(CommandOf(all));
+  // A password the developer's own shell holds must not log the tests in.
+  return Execute("env -u COINWRIGHT_PASSWORD " + environment + " " + CommandOf(all));
 }
 
 CliResult CliHome::RunWithEnvironment(const std::vector<std::string>& args, const std::string& environment) const {

@@ -25,8 +25,9 @@ class CliHome {
   CliHome(const CliHome&) = delete;
   CliHome& operator=(const CliHome&) = delete;
 
-  // Runs the tool with --home set to this home.
-  CliResult Run(const std::vector<std::string>& args) const;
+  // Runs the tool with --home set to this home; `environment` ("NAME=value ...")
+  // is added to the tool's environment.
+  CliResult Run(const std::vector<std::string>& args, const std::string& environment = "") const;
   // Runs the tool without --home; of the variables that choose the data home
   // only those in `environment` ("NAME=value ...") are set.
   CliResult RunWithEnvironment(const std::vector<std::string>& args, const std::string& environment) const;

@@ -8,7 +8,8 @@ namespace {
 
 TEST(UserVerbs, AddListAndChangePassword) {
   CliHome home;
-  CliResult added = home.Run({"--demo", "--json", "useradd", "奶奶", "--password", "abc123"});
+  const std::string first = home.WriteFile("first", "abc123\n"), second = home.WriteFile("second", "xyz789\r\n");
+  CliResult added = home.Run({"--demo", "--json", "useradd", "奶奶", "--new-password-file", first});
   ASSERT_EQ(0, added.code) << added.err;
   const int number = added.Json("user")["no"].get<int>();
 
@@ -20,15 +21,27 @@ TEST(UserVerbs, AddListAndChangePassword) {
   EXPECT_EQ("奶奶", rows[3]["name"]);
   EXPECT_EQ("普通用户", rows[3]["level"]);
 
-  EXPECT_EQ(2, home.Run({"--demo", "useradd", "奶奶"}).code) << "the name is taken";
-  EXPECT_EQ(2, home.Run({"--demo", "useradd", ""}).code);
-  CliResult wrong = home.Run({"--demo", "passwd", "奶奶", "--old", "nope", "--new", "q"});
-  EXPECT_EQ(2, wrong.code);
-  EXPECT_NE(std::string::npos, wrong.err.find("旧密码输入错误"));
-  EXPECT_EQ(0, home.Run({"--demo", "passwd", "奶奶", "--old", "abc123", "--new", "xyz789"}).code);
-  EXPECT_EQ(2, home.Run({"--demo", "passwd", "奶奶", "--old", "abc123", "--new", "again"}).code)
-      << "the old password no longer fits";
+  EXPECT_EQ(2, home.Run({"--demo", "useradd", "奶奶", "--new-password-file", first}).code) << "the name is taken";
+  EXPECT_EQ(2, home.Run({"--demo", "useradd", "", "--new-password-file", first}).code);
+  CliResult no_terminal = home.Run({"--demo", "useradd", "外公"});
+  EXPECT_EQ(2, no_terminal.code);
+  EXPECT_NE(std::string::npos, no_terminal.err.find("--new-password-file")) << no_terminal.err;
   EXPECT_EQ(2, home.Run({"--demo", "users", "extra"}).code);
+  EXPECT_EQ(2, home.Run({"--demo", "useradd", "外公", "--password", "abc"}).code) << "no password on the command line";
+
+  // passwd changes the logged-in user's own password: the login password is the old one.
+  const std::vector<std::string> as_grandma{"--demo", "--user", "奶奶", "--password-file"};
+  auto run_as = [&](const std::string& password_file, std::vector<std::string> args) {
+    std::vector<std::string> all = as_grandma;
+    all.push_back(password_file);
+    all.insert(all.end(), args.begin(), args.end());
+    return home.Run(all);
+  };
+  CliResult changed = run_as(first, {"passwd", "--new-password-file", second});
+  ASSERT_EQ(0, changed.code) << changed.err;
+  EXPECT_EQ(2, run_as(first, {"home"}).code) << "the old password no longer fits";
+  EXPECT_EQ(0, run_as(second, {"home"}).code) << "the line end (CR LF) is not part of the password";
+  EXPECT_EQ(2, run_as(second, {"passwd", "--old", "xyz789", "--new", "q"}).code);
 }
 
 TEST(HomeVerb, ShowsTheDayAndTheCardBill) {

@@ -140,7 +140,7 @@ TEST(VoucherVerbs, BadInputExitsWithTwoAndWritesNothing) {
       {"missing option", {"book", "--date", "2015-03-01"}, "--kind"},
       {"unknown option", {"vouchers", "--colour", "red"}, "--colour"},
       {"unknown verb", {"frobnicate"}, "frobnicate"},
-      {"user who does not exist", Book("2015-03-01", 3, "601", "101", "5", {"--user", "9"}), "user 9"},
+      {"user who does not exist", Book("2015-03-01", 3, "601", "101", "5", {"--user", "张飞"}), "张飞"},
       {"voucher that does not exist", {"delete", "201503001"}, "201503001"},
   };
   for (const Case& c : cases) {

@@ -53,15 +53,17 @@ TEST_F(UserTableTest, ColumnsAndOneRowPerUserInNumberOrder) {
 
 TEST_F(UserTableTest, CommandsReturnErrorTextsOrDoTheWork) {
   int added = 0;
-  EXPECT_EQ("", AddUserCommand("张三", "pw", 1, &added));
+  EXPECT_EQ(user_texts::kNewPasswordMismatch, AddUserCommand("张三", "pw", "pv", 1, &added));
+  EXPECT_EQ("", AddUserCommand("张三", "pw", "pw", 1, &added));
   EXPECT_GT(added, 1);
-  EXPECT_EQ(user_texts::kNameTaken, AddUserCommand("张三", "", 1, nullptr));
-  EXPECT_EQ(user_texts::kBadLevel, AddUserCommand("李四", "", 5, nullptr));
+  EXPECT_EQ(user_texts::kNameTaken, AddUserCommand("张三", "", "", 1, nullptr));
+  EXPECT_EQ(user_texts::kBadLevel, AddUserCommand("李四", "", "", 5, nullptr));
   EXPECT_EQ(2, ListUsersCommand().RowCount());
 
-  EXPECT_EQ(user_texts::kNoSuchUser, ChangePasswordCommand("王五", "", "x"));
-  EXPECT_EQ(user_texts::kOldPasswordWrong, ChangePasswordCommand("张三", "bad", "x"));
-  EXPECT_EQ("", ChangePasswordCommand("张三", "pw", "新"));
+  EXPECT_EQ(user_texts::kNoSuchUser, ChangePasswordCommand(999, "", "x", "x"));
+  EXPECT_EQ(user_texts::kOldPasswordWrong, ChangePasswordCommand(added, "bad", "x", "x"));
+  EXPECT_EQ(user_texts::kNewPasswordMismatch, ChangePasswordCommand(added, "pw", "新", "旧"));
+  EXPECT_EQ("", ChangePasswordCommand(added, "pw", "新", "新"));
   EXPECT_EQ(LoginResult::kOk, CheckLogin("张三", "新").result);
 }
 
