@@ -5,6 +5,7 @@
 #include "bookkeeping/entries/ui/ctrl_wnd_account_easy.h"
 #include "budget/ui/ctrl_wnd_account_budget.h"
 #include "reports/ui/ctrl_wnd_account_graph.h"
+#include "reports/ui/ctrl_wnd_account_query.h"
 
 namespace cw {
 
@@ -16,8 +17,7 @@ CHmCtrlWnd* CreateModule(ModuleKind kind, const LogonProfile& profile, const The
     case ModuleKind::kAccountEasy: return new CCtrlWndAccountEasy(profile, parent);
     case ModuleKind::kAccountGraph: return new CCtrlWndAccountGraph(profile, parent);
     case ModuleKind::kAccountBudget: return new CCtrlWndAccountBudget(profile, parent);
-    // Ledgers (CCtrlWndAccountQuery) arrive with their module.
-    case ModuleKind::kAccountQuery:
+    case ModuleKind::kAccountQuery: return new CCtrlWndAccountQuery(profile, parent);
     case ModuleKind::kNone: return nullptr;
   }
   return nullptr;

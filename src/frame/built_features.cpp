@@ -18,6 +18,9 @@ constexpr std::array kBuiltPages{
     32920, 32921, 32922, 32950,
     // The budget window: income and expense budgets, the property budget.
     32960, 32961, 32962,
+    // The ledger window: detail and balance tables.
+    32930, 32931, 32932, 32933, 32934, 32935, 32936, 32937,
+    32940, 32941, 32942, 32943, 32944, 32945, 32946, 32947,
 };
 
 constexpr std::array kBuiltCommands{

@@ -1,6 +1,8 @@
 #include "reports/ui/statistics_dialogs.h"
 
+#include "calendar/calendar.h"
 #include "controls/charts/chart_dialogs.h"
+#include "reports/ui/chargeup_daily_record.h"
 #include "reports/ui/select_cut_off.h"
 #include "reports/ui/select_scope.h"
 
@@ -12,7 +14,10 @@ StatisticsDialogs StandardStatisticsDialogs() {
     return CSelectScope::Ask(parent, static_cast<CSelectScope::Mode>(period), start);
   };
   dialogs.ask_cut_off = [](QWidget* parent, int bound) { return CSelectCutOff::Ask(parent, bound); };
-  dialogs.day_records = [](QWidget*, int, int) {};
+  dialogs.day_records = [](QWidget* parent, int command, int day) {
+    CChargeupDailyRecord dialog(DayRecordsModeOf(command), SerialDay(day / 10000, day / 100 % 100, day % 100), parent);
+    dialog.exec();
+  };
   dialogs.curve = [](QWidget* parent, const std::string& title, ChartData data) {
     CCurveDialog dialog(title, std::move(data), parent);
     dialog.exec();

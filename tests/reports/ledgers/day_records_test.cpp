@@ -7,6 +7,7 @@
 #include "calendar/calendar.h"
 #include "core/voucher_engine.h"
 #include "reports/ledgers/grid_text.h"
+#include "reports/ledgers/row_choice.h"
 #include "support/ledger_fixture.h"
 
 namespace cw {
@@ -55,6 +56,38 @@ TEST_F(DayRecordsTest, ADayWithoutVouchersIsEmpty) {
     GridModel grid = BuildDayRecords(DayRecordsMode::kBoth, Day(day));
     EXPECT_EQ(0, grid.RowCount());
     EXPECT_EQ(5, grid.ColumnCount());
+  }
+}
+
+}  // namespace
+}  // namespace cw
+
+namespace cw {
+namespace {
+
+TEST_F(DayRecordsTest, ViewNeedsAVoucherRow) {
+  GridModel grid = BuildDayRecords(DayRecordsMode::kExpense, Day("2024-06-03"));
+  struct Case {
+    int row;
+    std::optional<int> voucher;
+    const char* message;
+  } cases[] = {
+      {-1, std::nullopt, "请先从表格中选择一条记录，再进行操作。"},
+      {2, std::nullopt, "您选择了统计行（背景色为绿色），请选择账单数据行。"},
+      {1, 202406004, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.row);
+    prompter_.shown.clear();
+    grid.SelectRow(c.row);
+    EXPECT_EQ(c.voucher, ChosenVoucher(grid, prompter_));
+    if (c.message) {
+      ASSERT_EQ(1u, prompter_.shown.size());
+      EXPECT_EQ(c.message, prompter_.shown[0].text);
+      EXPECT_EQ("操作错误", prompter_.shown[0].caption);
+    } else {
+      EXPECT_TRUE(prompter_.shown.empty());
+    }
   }
 }
 

@@ -1,0 +1,101 @@
+#include "reports/ledgers/ledger_page.h"
+
+#include "core/item_cache.h"
+#include "core/ledger_model.h"
+
+namespace cw {
+namespace {
+
+constexpr int kFirstAccount = 705, kPreviousAccount = 706, kNextAccount = 707, kLastAccount = 708;
+
+}  // namespace
+
+LedgerPage::LedgerPage(int yyyymm) : range_(LedgerRange::OfMonths(yyyymm, yyyymm)) {}
+
+bool LedgerPage::IsLedgerCommand(int command) {
+  return (command >= 32930 && command <= 32937) || (command >= 32940 && command <= 32947);
+}
+
+bool LedgerPage::IsDetailCommand(int command) { return command >= 32930 && command <= 32937; }
+
+int LedgerPage::Type() const { return TypeOfPage(command_); }
+
+bool LedgerPage::Show(int command, bool forced, const std::optional<Replay>& replay) {
+  if (!IsLedgerCommand(command)) return false;
+  if (command == command_ && !forced && !pending_) return false;
+  command_ = command;
+  if (!IsDetail()) {
+    if (replay) range_ = replay->range;
+    return true;
+  }
+  if (pending_) {
+    account_ = pending_->account;
+    range_ = pending_->range;
+    pending_.reset();
+    return true;
+  }
+  if (replay) {
+    account_ = replay->account;
+    range_ = replay->range;
+    // A restored account keeps its place when it still belongs to the table.
+    if (CItemCache::Instance().TypeOf(account_) == Type()) return true;
+  }
+  StepAccount(kFirstAccount);
+  return true;
+}
+
+int LedgerPage::Request(const std::string& account, const LedgerRange& range) {
+  const int command = PageOfType(CItemCache::Instance().TypeOf(account), true);
+  if (command == 0) return 0;
+  pending_ = Replay{account, range};
+  return command;
+}
+
+std::vector<std::pair<std::string, std::string>> LedgerPage::CategoryAccounts() const {
+  std::vector<std::pair<std::string, std::string>> accounts;
+  for (const CItemCache::Entry& e : CItemCache::Instance().Entries()) {
+    if (e.type == Type()) accounts.emplace_back(e.code, e.name);
+  }
+  return accounts;
+}
+
+bool LedgerPage::StepAccount(int command) {
+  const auto accounts = CategoryAccounts();
+  if (accounts.empty()) return false;
+  std::optional<std::string> next;
+  switch (command) {
+    case kFirstAccount: next = accounts.front().first; break;
+    case kLastAccount: next = accounts.back().first; break;
+    case kPreviousAccount:
+      for (const auto& [code, name] : accounts)
+        if (code < account_) next = code;
+      break;
+    case kNextAccount:
+      for (const auto& [code, name] : accounts)
+        if (code > account_) {
+          next = code;
+          break;
+        }
+      break;
+    default: break;
+  }
+  if (!next) return false;
+  account_ = *next;
+  return true;
+}
+
+LedgerTable LedgerPage::Build() const {
+  return IsDetail() ? BuildDetailTable(account_, range_) : BuildBalanceTable(Type(), range_);
+}
+
+std::string LedgerPage::CaptionLine() const {
+  std::string line;
+  if (IsDetail()) {
+    std::string path = CItemCache::Instance().FullPath(account_);
+    if (!path.empty()) path.pop_back();  // the separator after the account's own name
+    line = "科目：" + path + "      ";
+  }
+  return line + "日期范围：" + RangeText(range_);
+}
+
+}  // namespace cw
