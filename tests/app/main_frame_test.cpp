@@ -84,8 +84,8 @@ TEST_F(MainFrameTest, MenusAndNavigationFollowTheUser) {
     EXPECT_EQ(c.users, frame->MenuAction(cmd::kUserManagement)->isEnabled());
     EXPECT_EQ(c.users, NavItemEnabled(*frame, "用户管理"));
     // Pages whose modules are not part of the program yet stay greyed for everyone.
-    EXPECT_FALSE(frame->MenuAction(32935)->isEnabled());
-    EXPECT_FALSE(NavItemEnabled(*frame, "账薄查询"));
+    EXPECT_FALSE(frame->MenuAction(32960)->isEnabled());
+    EXPECT_FALSE(NavItemEnabled(*frame, "收支预算"));
     EXPECT_TRUE(frame->MenuAction(cmd::kCalculator)->isEnabled());
     // A refused page is not reached by any other way either.
     EXPECT_EQ(c.users, frame->ShowPage(cmd::kUserManagement));
@@ -110,7 +110,7 @@ TEST_F(MainFrameTest, ModulesSwitchAndHistoryReplays) {
 
   // The same page again, a page not built and an unknown command change nothing.
   EXPECT_FALSE(frame->ShowPage(cmd::kUserManagement));
-  EXPECT_FALSE(frame->ShowPage(32935));
+  EXPECT_FALSE(frame->ShowPage(32960));
   frame->OnCommand(12345);
   EXPECT_EQ(system, frame->Module());
   EXPECT_EQ(2, frame->History().Size());
