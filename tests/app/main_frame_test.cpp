@@ -83,9 +83,9 @@ TEST_F(MainFrameTest, MenusAndNavigationFollowTheUser) {
     auto frame = Open(c.person);
     EXPECT_EQ(c.users, frame->MenuAction(cmd::kUserManagement)->isEnabled());
     EXPECT_EQ(c.users, NavItemEnabled(*frame, "用户管理"));
-    // Pages whose modules are not part of the program yet stay greyed for everyone.
-    EXPECT_FALSE(frame->MenuAction(32960)->isEnabled());
-    EXPECT_FALSE(NavItemEnabled(*frame, "收支预算"));
+    // Commands that are not part of the program yet stay greyed for everyone.
+    EXPECT_FALSE(frame->MenuAction(cmd::kUpdate)->isEnabled());
+    EXPECT_TRUE(NavItemEnabled(*frame, "账薄查询"));
     EXPECT_TRUE(frame->MenuAction(cmd::kCalculator)->isEnabled());
     // A refused page is not reached by any other way either.
     EXPECT_EQ(c.users, frame->ShowPage(cmd::kUserManagement));
@@ -108,9 +108,9 @@ TEST_F(MainFrameTest, ModulesSwitchAndHistoryReplays) {
   EXPECT_FALSE(frame->ToolbarAction(cmd::kPrint)->isEnabled());
   EXPECT_TRUE(back->isEnabled());
 
-  // The same page again, a page not built and an unknown command change nothing.
+  // The same page again, a page that does not exist and an unknown command change nothing.
   EXPECT_FALSE(frame->ShowPage(cmd::kUserManagement));
-  EXPECT_FALSE(frame->ShowPage(32960));
+  EXPECT_FALSE(frame->ShowPage(32909));
   frame->OnCommand(12345);
   EXPECT_EQ(system, frame->Module());
   EXPECT_EQ(2, frame->History().Size());
