@@ -72,4 +72,6 @@ std::optional<UpdateInfo> ParseUpdateInfo(std::string_view text) {
 
 bool UpdateNeeded(double offered, double installed) { return offered - installed > 1e-7; }
 
+double ParseVersionText(std::string_view text) { return ReadDecimal(text); }
+
 }  // namespace cw::update

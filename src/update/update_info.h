@@ -35,4 +35,8 @@ std::optional<UpdateInfo> ParseUpdateInfo(std::string_view text);
 // more than 1e-7 (versions are decimals such as 2.35 and compare inexactly).
 bool UpdateNeeded(double offered, double installed);
 
+// A version written as text (share/coinwright/VERSION holds "3.40"), read as
+// the Version of Update.inf is: atof-like, 0 when there is no number.
+double ParseVersionText(std::string_view text);
+
 }  // namespace cw::update

@@ -1,0 +1,14 @@
+#pragma once
+// What the update server offers: Update.inf and its signature fetched from the
+// server folder and checked (see verified_update.h).
+#include <string>
+
+#include "update/verified_update.h"
+
+namespace cw::update {
+
+// kOk and fills `out`; kInfoUnreadable when the address is not allowed or
+// either file cannot be downloaded; otherwise what ReadVerifiedUpdate says.
+UpdateResult FetchUpdateOffer(const std::string& serverFolder, const PublicKey& key, VerifiedUpdate& out);
+
+}  // namespace cw::update
