@@ -1,7 +1,6 @@
 #include "app/coinwright_app.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 #include <QLibraryInfo>
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include "core/data_sets.h"
 #include "frame/app_commands.h"
 #include "store/database.h"
+#include "store/private_files.h"
 #include "ui/operate_prompt.h"
 
 namespace cw {
@@ -32,9 +32,11 @@ bool CCoinwrightApp::InitInstance(const QStringList& arguments) {
     const char* value = std::getenv(name);
     return std::string(value ? value : "");
   });
-  if (!home.error.empty() || !QDir().mkpath(QString::fromStdString(home.folder))) {
+  std::string made;
+  if (!home.error.empty() || !MakePrivateFolder(home.folder, &made)) {
     std::fprintf(stderr, "coinwright: %s\n",
-                 home.error.empty() ? ("cannot create the data home " + home.folder).c_str() : home.error.c_str());
+                 home.error.empty() ? ("cannot create the data home " + home.folder + ": " + made).c_str()
+                                    : home.error.c_str());
     exit_code_ = 2;
     return false;
   }

@@ -8,6 +8,7 @@
 #include "cli/verbs.h"
 #include "core/data_sets.h"
 #include "store/database.h"
+#include "store/private_files.h"
 
 namespace cw::cli {
 namespace {
@@ -33,10 +34,8 @@ std::string ResolveDataHome(const std::optional<std::string>& option) {
     throw BadInput("no data home: give --home DIR or set COINWRIGHT_HOME");
   }
   if (home.empty()) throw BadInput("--home needs a folder");
-  std::error_code error;
-  std::filesystem::create_directories(home, error);
-  if (error || !std::filesystem::is_directory(home)) {
-    throw Failed("cannot create the data home " + home.string() + ": " + error.message());
+  if (std::string error; !MakePrivateFolder(home.string(), &error)) {
+    throw Failed("cannot create the data home " + home.string() + ": " + error);
   }
   return home.string();
 }

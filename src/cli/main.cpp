@@ -11,6 +11,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/verbs.h"
 #include "store/database.h"
+#include "store/read_watch.h"
 
 namespace {
 
@@ -23,7 +24,14 @@ void ReportError(const CliError& error, const std::string& cause) {
   std::fprintf(stderr, "coinwright-cli: %s\n", line.c_str());
 }
 
+int ReportReadFailure(CliPrompter& prompter) {
+  ReportError(Failed("the data could not be read"), prompter.Take());
+  return kExitFailed;
+}
+
 int Run(int argc, char** argv, CliPrompter& prompter) {
+  // Every query of the verb; a failed one is reported with the error it caused.
+  cw::ReadWatch reads;
   try {
     CommandLine line = ParseCommandLine(argc, argv);
     if (line.verb == "help") {
@@ -36,6 +44,8 @@ int Run(int argc, char** argv, CliPrompter& prompter) {
 
     Invocation invocation{line.globals, line.words, verb->usage, verb->access};
     Document document = verb->run(invocation);
+    // A query that failed half-way leaves a result that looks whole: it is not printed.
+    if (reads.ReportIfFailed()) return ReportReadFailure(prompter);
     // Printed only when the verb succeeded as a whole: a failure prints nothing on stdout.
     std::ostringstream out;
     if (line.globals.json) {
@@ -49,9 +59,13 @@ int Run(int argc, char** argv, CliPrompter& prompter) {
     if (std::string notes = prompter.Take(); !notes.empty()) std::fprintf(stderr, "coinwright-cli: %s\n", notes.c_str());
     return kExitOk;
   } catch (const CliError& error) {
+    // What a verb concluded from data it could not read ("does not exist") is
+    // not the point: the read failed.
+    if (reads.ReportIfFailed()) return ReportReadFailure(prompter);
     ReportError(error, prompter.Take());
     return error.code();
   } catch (const std::exception& error) {
+    if (reads.ReportIfFailed()) return ReportReadFailure(prompter);
     ReportError(Failed(error.what()), prompter.Take());
     return kExitFailed;
   }

@@ -53,6 +53,10 @@ void CItemCache::EnsureLoaded() {
     entries_.push_back({rows.GetText("Item_No"), rows.GetText("Item_Name"), rows.GetByte("ItemType"),
                         rows.GetLong("NUM") == 1});
   }
+  // Part of a chart would make accounts and their bookings vanish without a
+  // word; the failure has been reported, and the chart stays empty until the
+  // data set is reopened or changed.
+  if (rows.Failed()) entries_.clear();
   DeriveParentTypes(entries_);
   dirty_ = false;
   loaded_generation_ = Database::OpenGeneration();

@@ -10,6 +10,7 @@
 
 #include "base/gbk_text.h"
 #include "store/database.h"
+#include "store/private_files.h"
 
 namespace cw::settings {
 namespace {
@@ -59,6 +60,9 @@ void Refresh(Store& s) {
 void Save(Store& s) {
   const std::string path = FilePath();
   const std::string temporary = path + ".tmp";
+  // The settings name the users' tables and layouts: private like the data sets.
+  std::remove(temporary.c_str());
+  if (!CreatePrivateFile(temporary)) return;
   {
     std::ofstream out(temporary, std::ios::trunc);
     for (const auto& [name, values] : s.sections) {

@@ -225,7 +225,7 @@ std::optional<Booking> ReadVoucher(int number) {
   std::lock_guard guard(Database::Lock());
   CDBPack record;
   record.Open(Database::LoadStatement(250), {number});
-  if (record.IsEnd()) return std::nullopt;
+  if (record.IsEnd()) return std::nullopt;  // absent, or unreadable (reported)
   Booking b;
   b.date = static_cast<int>(record.GetDate("Input_Time"));
   b.kind = record.GetByte("Input_Type");
@@ -256,6 +256,7 @@ std::optional<Booking> ReadVoucher(int number) {
       b.type3 = chart.TypeOf(item);
     }
   }
+  if (lines.Failed()) return std::nullopt;  // a voucher without its lines is no voucher
   return b;
 }
 

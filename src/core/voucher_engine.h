@@ -34,7 +34,8 @@ int ReplaceVoucher(int old_number, const Booking& booking);
 bool DeleteVoucher(int number);
 // Sets (by the logged-in user) or clears the audit mark.
 bool SetAudit(int number, bool on);
-// The voucher in booking form with its Person_No and Checker_No; nothing when absent.
+// The voucher in booking form with its Person_No and Checker_No; nothing when
+// absent or when it could not be read whole (the failure is reported).
 std::optional<Booking> ReadVoucher(int number);
 // True when the logged-in user entered the voucher and it is not audited.
 bool CanEdit(const Booking& booking);

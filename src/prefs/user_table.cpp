@@ -1,5 +1,7 @@
 #include "prefs/user_table.h"
 
+#include "store/read_watch.h"
+
 namespace cw {
 
 std::vector<GridColumn> UserTableColumns() {
@@ -24,10 +26,12 @@ GridRow UserTableRow(const UserRecord& user, const Rights& rights) {
 }
 
 GridModel BuildUserTable() {
+  ReadWatch reads;
   GridModel table;
   table.SetColumns(UserTableColumns());
   table.ShowCheckColumn(true);
   for (const UserRecord& user : ListUsers()) table.AddRow(UserTableRow(user, ReadRights(user.person_no)));
+  if (reads.ReportIfFailed()) table.DeleteAllRows();  // rows read up to a failure are not shown
   return table;
 }
 

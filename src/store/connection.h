@@ -22,5 +22,9 @@ FailureCause CauseOfLast(int rc);
 // Shows the operation-failed message unless silent, and marks an open
 // transaction as failed.
 void ReportFailure(const FailureCause& cause, bool silent);
+// The same for a query: inside a ReadWatch the failure is recorded there
+// instead of shown. `while_reading`: the query ran and failed at a row (shown
+// as "数据库读取失败！..."), not before it ran.
+void ReportQueryFailure(const FailureCause& cause, bool silent, bool while_reading);
 
 }  // namespace cw::internal

@@ -2,16 +2,22 @@
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <unordered_map>
 #include <vector>
 
+#include "base/gbk_text.h"
 #include "base/prompter.h"
 #include "store/catalogue.h"
 #include "store/connection.h"
 #include "store/database_password.h"
 #include "store/failure_cause.h"
+#include "store/private_files.h"
+#include "store/read_watch.h"
 
 namespace cw {
 namespace {
@@ -82,12 +88,52 @@ bool BindAll(sqlite3_stmt* stmt, const SqlParams& params) {
   return true;
 }
 
+// Why an existing data file cannot be a data set, before the engine sees it:
+// the engine would take a missing or empty file for a new, empty data set.
+bool CheckDataFile(const std::string& path, FailureCause* cause) {
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) {
+    *cause = CauseOfSystemError(errno, path);
+    return false;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    *cause = PlainCause("不是数据文件：" + path);
+    return false;
+  }
+  if (info.st_size == 0) {
+    *cause = PlainCause("文件是空的：" + path);
+    return false;
+  }
+  return true;
+}
+
+// Counts the tables of the open file: a file that opens with the key but holds
+// no layout is no data set.
+int TableCount(sqlite3* db) {
+  sqlite3_stmt* stmt = nullptr;
+  int count = 0;
+  if (sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &stmt, nullptr) == SQLITE_OK &&
+      sqlite3_step(stmt) == SQLITE_ROW)
+    count = sqlite3_column_int(stmt, 0);
+  sqlite3_finalize(stmt);
+  return count;
+}
+
+// Narrows the data files that others could read, and says so in one message;
+// narrowed once, they are not mentioned again.
+void TightenFiles(const std::string& home) {
+  if (TightenDataHome(home).empty()) return;
+  CurrentPrompter().Inform(
+      StrFormat("数据目录%s中的数据文件原来其他用户也能读取，现已改为只有您自己能读写。", home.c_str()), "提示",
+      PromptStyle::Information);
+}
+
 // Opens `path` as the shared connection with the program's key and checks that
-// the key fits and that the encrypting engine is the one linked in.
-bool OpenFile(ConnectionState& s, const std::string& path, FailureCause* cause) {
+// the key fits and that the encrypting engine is the one linked in. Only a
+// data file being built (`building`) may be empty; nothing else is created.
+bool OpenFile(ConnectionState& s, const std::string& path, bool building, FailureCause* cause) {
   sqlite3* db = nullptr;
-  int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
-                           nullptr);
+  int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
   // Before the first read: another process may be writing, and the key check
   // below must wait for it like every later statement does.
   if (rc == SQLITE_OK) rc = sqlite3_busy_timeout(db, kBusyTimeoutMs.load());
@@ -109,6 +155,7 @@ bool OpenFile(ConnectionState& s, const std::string& path, FailureCause* cause) 
       sqlite3_close_v2(db);
       return false;
     }
+    if (!building && TableCount(db) == 0) rc = SQLITE_NOTADB;
   }
   if (rc != SQLITE_OK) {
     *cause = CauseOf(db, rc, path);
@@ -158,8 +205,10 @@ int Database::OpenDatabase(int which) {
   const char* name = FileName(s.current);
   if (!name) return 0;
   s.file = name;
+  const std::string path = FilePath(s.current);
+  TightenFiles(s.home);
   FailureCause cause;
-  if (!OpenFile(s, FilePath(s.current), &cause)) {
+  if (!CheckDataFile(path, &cause) || !OpenFile(s, path, /*building=*/false, &cause)) {
     CurrentPrompter().Inform(ConnectFailedMessage(cause), "提示", PromptStyle::Error);
     return 0;
   }
@@ -172,18 +221,27 @@ bool Database::CreateDataFile(int which, const std::function<bool()>& fill) {
   const std::string path = FilePath(which);
   if (path.empty()) return false;
   const std::string building = path + ".new";
+  const auto remove_building = [&building] {
+    for (const char* suffix : {"", "-wal", "-shm"}) std::remove((building + suffix).c_str());
+  };
   CloseDatabase();
-  for (const char* suffix : {"", "-wal", "-shm"}) std::remove((building + suffix).c_str());
+  remove_building();
+  // Made private before the first byte is written; the engine gives its
+  // journals the mode of the file.
   FailureCause cause;
-  if (!OpenFile(s, building, &cause)) {
-    CurrentPrompter().Inform(ConnectFailedMessage(cause), "提示", PromptStyle::Error);
+  if (!CreatePrivateFile(building)) {
+    cause = CauseOfSystemError(errno, building);
+  } else if (OpenFile(s, building, /*building=*/true, &cause)) {
+    bool ok = fill();
+    CloseDatabase();
+    if (ok && std::rename(building.c_str(), path.c_str()) == 0) return true;
+    if (ok) CurrentPrompter().Inform(OperationFailedMessage(CauseOfSystemError(errno, path)), "提示", PromptStyle::Error);
+    remove_building();
     return false;
   }
-  bool ok = fill();
-  CloseDatabase();
-  ok = ok && std::rename(building.c_str(), path.c_str()) == 0;
-  if (!ok) std::remove(building.c_str());
-  return ok;
+  CurrentPrompter().Inform(ConnectFailedMessage(cause), "提示", PromptStyle::Error);
+  remove_building();
+  return false;
 }
 
 void Database::CloseDatabase() {
@@ -305,6 +363,14 @@ void ReportFailure(const FailureCause& cause, bool silent) {
   if (s.depth > 0) s.failed = true;
   // Inside a guard that could not begin, its own message has said why.
   if (!silent && s.refused == 0) CurrentPrompter().Inform(OperationFailedMessage(cause), "提示", PromptStyle::Error);
+}
+
+void ReportQueryFailure(const FailureCause& cause, bool silent, bool while_reading) {
+  ConnectionState& s = State();
+  if (s.depth > 0) s.failed = true;
+  if (silent || s.refused > 0 || ReadWatch::RecordFailure(cause.text)) return;
+  CurrentPrompter().Inform(while_reading ? ReadFailedMessage(cause.text) : OperationFailedMessage(cause), "提示",
+                           PromptStyle::Error);
 }
 
 }  // namespace internal

@@ -3,10 +3,27 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "base/gbk_text.h"
 
 namespace cw {
+
+FailureCause CauseOfSystemError(int error, const std::string& path) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return {"没有权限写入文件：" + path, true};
+    case ENOSPC:
+    case EDQUOT:
+      return {"磁盘空间不足，数据没有写入", true};
+    case ENOENT:
+      return {"文件不存在：" + path, false};
+    default:
+      return {std::string(std::strerror(error)) + "：" + path, false};
+  }
+}
 
 FailureCause CauseOf(sqlite3* db, int rc, const std::string& path) {
   const int system_error = db ? sqlite3_system_errno(db) : 0;
@@ -25,10 +42,9 @@ FailureCause CauseOf(sqlite3* db, int rc, const std::string& path) {
     default:
       break;
   }
-  if (system_error == EACCES || system_error == EPERM || system_error == EROFS) {
-    return {"没有权限写入文件：" + path, true};
+  if (system_error != 0 && ((rc & 0xFF) == SQLITE_CANTOPEN || (rc & 0xFF) == SQLITE_IOERR)) {
+    return CauseOfSystemError(system_error, path);
   }
-  if (system_error == ENOSPC) return {"磁盘空间不足，数据没有写入", true};
   std::string text = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
   if ((rc & 0xFF) == SQLITE_CANTOPEN || (rc & 0xFF) == SQLITE_IOERR) text += "：" + path;
   return {text, false};

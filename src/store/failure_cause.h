@@ -21,6 +21,8 @@ struct FailureCause {
 // The cause of result code `rc` of connection `db` (may be null); `path` is the
 // file the connection works on.
 FailureCause CauseOf(sqlite3* db, int rc, const std::string& path);
+// The cause of a failed system call (errno `error`) on the file `path`.
+FailureCause CauseOfSystemError(int error, const std::string& path);
 // A cause that is not the engine's (a file the program itself checked).
 FailureCause PlainCause(std::string text);
 

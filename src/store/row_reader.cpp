@@ -36,10 +36,13 @@ CDBPack::~CDBPack() { Close(); }
 bool CDBPack::Open(const std::string& sql, const SqlParams& params, bool silent) {
   std::lock_guard guard(Database::Lock());
   Close();
+  failed_ = false;
+  silent_ = silent;
   FailureCause cause;
   stmt_ = internal::AcquireStatement(sql, params, &cause);
   if (!stmt_) {
-    internal::ReportFailure(cause, silent);
+    failed_ = true;
+    internal::ReportQueryFailure(cause, silent, /*while_reading=*/false);
     return false;
   }
   columns_.clear();
@@ -48,25 +51,21 @@ bool CDBPack::Open(const std::string& sql, const SqlParams& params, bool silent)
   for (int i = 0, n = sqlite3_column_count(stmt_); i < n; ++i) {
     columns_.push_back({sqlite3_column_name(stmt_, i), DeclaredType(sqlite3_column_decltype(stmt_, i))});
   }
-  int rc = sqlite3_step(stmt_);
-  if (rc == SQLITE_ROW) {
-    end_ = 0;
-    return true;
-  }
-  if (rc != SQLITE_DONE) cause = internal::CauseOfLast(rc);
-  Close();
-  if (rc != SQLITE_DONE) {
-    internal::ReportFailure(cause, silent);
-    return false;
-  }
-  return true;
+  Step();
+  return !failed_;
 }
 
 int CDBPack::Step() {
   if (!stmt_) return end_ = 1;
   std::lock_guard guard(Database::Lock());
-  if (sqlite3_step(stmt_) == SQLITE_ROW) return end_ = 0;
-  // Past the last row, or a failure while reading on: either way the rows end here.
+  const int rc = sqlite3_step(stmt_);
+  if (rc == SQLITE_ROW) return end_ = 0;
+  if (rc != SQLITE_DONE) {
+    // Not the end of the rows: the rest could not be read. The caller learns
+    // it through Failed(), the watch of its work, or its failed transaction.
+    failed_ = true;
+    internal::ReportQueryFailure(internal::CauseOfLast(rc), silent_, /*while_reading=*/true);
+  }
   Close();
   return end_;
 }

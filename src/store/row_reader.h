@@ -25,13 +25,17 @@ class CDBPack {
   CDBPack& operator=(const CDBPack&) = delete;
 
   // Runs the query and keeps its rows. False when the statement failed (shown as
-  // "数据库操作失败！..." unless silent); the reader is then at end.
+  // "数据库操作失败！..." unless silent or inside a ReadWatch); the reader is then at end.
   bool Open(const std::string& sql, const SqlParams& params = {}, bool silent = false);
-  // Both return the new end flag (1 = no current row). A failure while moving
-  // counts as the end of the rows.
+  // Both return the new end flag (1 = no current row). A row that cannot be
+  // read ends the rows too, but as a failure: Failed() turns true, the failure
+  // is shown as "数据库读取失败！..." (or recorded in the ReadWatch of the work)
+  // and an open transaction fails.
   int MoveFirst();
   int MoveNext();
   bool IsEnd() const { return end_ != 0; }
+  // True when the query failed, at its start or at a later row.
+  bool Failed() const { return failed_; }
   void Close();
 
   // The raw value of a column; null when missing or at end.
@@ -58,6 +62,8 @@ class CDBPack {
 
   sqlite3_stmt* stmt_ = nullptr;
   int end_ = 1;
+  bool failed_ = false;
+  bool silent_ = false;
   std::vector<Column> columns_;
   // Callers name columns with literals: the last few lookups are remembered by address.
   mutable const char* recent_names_[8] = {};

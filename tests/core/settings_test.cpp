@@ -1,5 +1,6 @@
 // The settings file: missing values, numbers versus texts, and persistence.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 
@@ -30,6 +31,9 @@ TEST(SettingsTest, ValuesPersistPerKeyPath) {
   settings::SetNumber(settings::UserKey(3), "HideNavigationWnd", 1);
   settings::SetText("Wnd", "Note", "两行\n文字");
   EXPECT_EQ("User3/T930", settings::TableKey(3, 32930));
+  struct stat info;
+  ASSERT_EQ(0, ::stat(settings::FilePath().c_str(), &info));
+  EXPECT_EQ(0600u, info.st_mode & 0777) << "readable by its owner only";
   // Another process writes the file: the change is read back.
   {
     std::ifstream in(settings::FilePath());

@@ -2,10 +2,15 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "base/scripted_prompter.h"
 #include "store/database.h"
+#include "store/database_password.h"
 #include "store/row_reader.h"
 #include "store/schema.h"
 #include "support/other_program.h"
@@ -61,12 +66,49 @@ TEST_F(DatabaseTest, FileIsUnreadableWithoutTheKey) {
   sqlite3_close(db);
 }
 
-TEST_F(DatabaseTest, ADamagedFileIsReportedWhenOpened) {
-  Database::CloseDatabase();
-  std::ofstream(Database::FilePath(Database::kUserData), std::ios::binary | std::ios::trunc) << "not a database";
-  EXPECT_EQ(0, Database::OpenDatabase(Database::kUserData));
-  ASSERT_EQ(1u, prompter_.shown.size());
-  EXPECT_EQ(0u, prompter_.shown[0].text.rfind("连接数据库失败！\n\n错误信息:", 0));
+std::string FileContent(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+TEST_F(DatabaseTest, AFileThatIsNoDataSetIsReportedAndLeftAsItIs) {
+  const std::string path = Database::FilePath(Database::kUserData);
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+    std::string cause;
+  } cases[] = {
+      {"missing", [&] { std::remove(path.c_str()); }, "文件不存在：" + path},
+      {"empty", [&] { std::ofstream(path, std::ios::trunc); }, "文件是空的：" + path},
+      {"not a data file", [&] { std::ofstream(path, std::ios::binary | std::ios::trunc) << "not a database"; },
+       "文件已损坏或不是本程序的数据文件：" + path},
+      {"encrypted but without the layout",
+       [&] {
+         std::remove(path.c_str());
+         sqlite3* db = nullptr;
+         sqlite3_open(path.c_str(), &db);
+         const std::string password = internal::DatabasePassword();
+         sqlite3_key(db, password.data(), static_cast<int>(password.size()));
+         sqlite3_exec(db, "PRAGMA user_version = 1", nullptr, nullptr, nullptr);
+         sqlite3_close(db);
+       },
+       "文件已损坏或不是本程序的数据文件：" + path},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Database::CloseDatabase();
+    c.make();
+    ::chmod(path.c_str(), 0600);
+    const bool existed = std::filesystem::exists(path);
+    const std::string before = FileContent(path);
+    prompter_.shown.clear();
+    EXPECT_EQ(0, Database::OpenDatabase(Database::kUserData));
+    ASSERT_EQ(1u, prompter_.shown.size());
+    EXPECT_EQ("连接数据库失败！\n\n错误信息:" + c.cause + "。", prompter_.shown[0].text);
+    EXPECT_EQ(existed, std::filesystem::exists(path)) << "nothing is created";
+    EXPECT_EQ(before, FileContent(path)) << "the file is left untouched";
+    EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
+  }
 }
 
 TEST_F(DatabaseTest, FailuresAreShownUnlessSilent) {

@@ -12,6 +12,7 @@
 #include "bookkeeping/entries/person_names.h"
 #include "calendar/calendar.h"
 #include "core/ledger_model.h"
+#include "store/read_watch.h"
 
 namespace cw {
 namespace {
@@ -46,6 +47,7 @@ EntryTable::EntryTable(SearchConditions conditions)
 
 GridModel EntryTable::Build() {
   if (page_ == kPageInitial) return BuildInitialTable(Today());
+  ReadWatch reads;
   GridModel table = EmptyTable(layout_);
   const PersonNames names;
   std::vector<EntryVoucher> vouchers;
@@ -60,6 +62,12 @@ GridModel EntryTable::Build() {
   }
   for (const EntryVoucher& v : vouchers) {
     if (std::optional<GridRow> row = VoucherRow(layout_, v, names)) table.AddRow(std::move(*row));
+  }
+  // Rows read up to a failure would show wrong totals: none are shown.
+  if (reads.ReportIfFailed()) {
+    found_ = 0;
+    opening_.reset();
+    return EmptyTable(layout_);
   }
   Arrange(table);
   return table;

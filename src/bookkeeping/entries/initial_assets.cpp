@@ -17,6 +17,7 @@
 #include "core/settings.h"
 #include "core/voucher_engine.h"
 #include "store/database.h"
+#include "store/read_watch.h"
 
 namespace cw {
 namespace {
@@ -116,6 +117,7 @@ int InitialRowOf(const GridModel& table, const std::string& account) {
 }
 
 GridModel BuildInitialTable(int today) {
+  ReadWatch reads;
   GridModel table;
   table.SetColumns(LayoutOfPage(kPageInitial).columns);
   table.ShowCheckColumn(true);
@@ -129,6 +131,7 @@ GridModel BuildInitialTable(int today) {
     if (vouchers.empty()) table.AddRow(InitialRow(account, nullptr, today, names));
     for (const EntryVoucher& v : vouchers) table.AddRow(InitialRow(account, &v, today, names));
   }
+  if (reads.ReportIfFailed()) table.DeleteAllRows();  // rows read up to a failure are not shown
   RecomputeAccumulated(table);
   return table;
 }

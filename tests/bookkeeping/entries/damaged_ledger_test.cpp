@@ -1,0 +1,74 @@
+// A ledger whose later pages cannot be read: neither a table built from the
+// rows read before the failure nor a write that read them is kept.
+#include <gtest/gtest.h>
+
+#include "base/scripted_prompter.h"
+#include "bookkeeping/entries/date_scope.h"
+#include "bookkeeping/entries/entry_table.h"
+#include "calendar/calendar.h"
+#include "core/booking.h"
+#include "core/data_sets.h"
+#include "core/session.h"
+#include "core/voucher_engine.h"
+#include "core/voucher_import.h"
+#include "store/database.h"
+#include "support/damaged_file.h"
+#include "support/temp_home.h"
+
+namespace cw {
+namespace {
+
+constexpr int kIncomeExpensePage = 32900;
+
+Booking Expense(int date) {
+  Booking b;
+  b.date = date;
+  b.kind = 3;
+  b.account1 = "601";
+  b.account2 = "101";
+  b.amount1 = 12.5;
+  b.description = std::string(40, 'w');
+  return b;
+}
+
+class DamagedLedgerTest : public ::testing::Test {
+ protected:
+  // A year of daily expenses; then the later part of the file is damaged.
+  void SetUp() override {
+    ASSERT_TRUE(CreateDataSet(Database::kUserData));
+    ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
+    SetLoggedInPerson(1);
+    std::vector<ImportedVoucher> year;
+    for (int day = SerialDay(2024, 1, 1); day <= SerialDay(2024, 12, 31); ++day)
+      year.push_back(VoucherOfBooking(Expense(day)));
+    std::string error;
+    ASSERT_TRUE(ImportVouchers(year, &error)) << error;
+    Database::CloseDatabase();
+    testing::DamageLaterPages(Database::FilePath(Database::kUserData));
+    ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
+  }
+
+  bool ShownOnceAsReadFailure() const {
+    return prompter_.shown.size() == 1 && prompter_.shown[0].text.starts_with("数据库读取失败！\n\n错误信息:");
+  }
+
+  testing::TempHome home_;
+  ScriptedPrompter prompter_;
+  PrompterGuard guard_{prompter_};
+};
+
+TEST_F(DamagedLedgerTest, TheEntriesTableIsNotShown) {
+  EntryTable page(kIncomeExpensePage, MonthsRange({2024, 1}, {2024, 12}));
+  const GridModel table = page.Build();
+  EXPECT_EQ(0, table.RowCount()) << "no rows, no totals built from part of the year";
+  EXPECT_GT(table.ColumnCount(), 0);
+  EXPECT_TRUE(ShownOnceAsReadFailure()) << (prompter_.shown.empty() ? "" : prompter_.shown[0].text);
+}
+
+TEST_F(DamagedLedgerTest, AWriteThatCannotReadIsNotWritten) {
+  EXPECT_EQ(0, WriteVoucher(Expense(SerialDay(2024, 12, 1))));
+  EXPECT_TRUE(ShownOnceAsReadFailure()) << (prompter_.shown.empty() ? "" : prompter_.shown[0].text);
+}
+
+}  // namespace
+}  // namespace cw
