@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "base/scripted_prompter.h"
 #include "store/database.h"
 #include "store/database_password.h"
+#include "store/failure_cause.h"
 #include "store/row_reader.h"
 #include "store/schema.h"
 #include "support/other_program.h"
@@ -192,6 +194,22 @@ TEST_F(DatabaseTest, AGuardThatCannotBeginRunsNoStatement) {
     EXPECT_TRUE(tx.Commit());
   }
   EXPECT_EQ(1, CountRows("Item"));
+}
+
+TEST(FailureCause, MessagesSayWhatHappenedAndNameTheFile) {
+  const std::string path = "/data/CW.db";
+  struct Case {
+    FailureCause cause;
+    std::string message;
+  } cases[] = {
+      {CauseOf(nullptr, SQLITE_BUSY, path), "数据库正在被另一个程序写入，请稍后再试。"},
+      {CauseOf(nullptr, SQLITE_FULL, path), "磁盘空间不足，数据没有写入。"},
+      {CauseOfSystemError(ENOSPC, path), "磁盘空间不足，数据没有写入。"},
+      {CauseOf(nullptr, SQLITE_READONLY, path), "没有权限写入文件：/data/CW.db。"},
+      {CauseOfSystemError(EACCES, path), "没有权限写入文件：/data/CW.db。"},
+      {CauseOf(nullptr, SQLITE_CORRUPT, path), "数据库操作失败！\n\n错误信息:文件已损坏或不是本程序的数据文件：/data/CW.db。"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.message, OperationFailedMessage(c.cause));
 }
 
 TEST_F(DatabaseTest, PasswordIsBuiltFromPiecesOfItsCatalogueEntry) {
