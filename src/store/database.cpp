@@ -66,6 +66,15 @@ void FinalizePool(ConnectionState& s) {
   s.pool.clear();
 }
 
+// Marks an open transaction failed. True when the failure needs no word of
+// its own: inside a guard that could not begin, or after the first failure of
+// a transaction, that one has said why.
+bool AlreadyExplained(ConnectionState& s) {
+  const bool explained = s.refused > 0 || (s.depth > 0 && s.failed);
+  if (s.depth > 0) s.failed = true;
+  return explained;
+}
+
 // Runs a fixed statement of the store itself (no parameters, rows ignored).
 bool RunPlain(sqlite3* db, const char* sql) {
   return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -316,6 +325,11 @@ sqlite3_stmt* AcquireStatement(const std::string& sql, const SqlParams& params, 
     *cause = PlainCause("事务未能开始，语句没有执行");
     return nullptr;
   }
+  // Whatever else the operation does is rolled back: it is not run.
+  if (s.depth > 0 && s.failed) {
+    *cause = PlainCause("操作已失败，语句没有执行");
+    return nullptr;
+  }
   if (!s.db) {
     *cause = PlainCause("数据库未打开");
     return nullptr;
@@ -360,15 +374,13 @@ FailureCause CauseOfLast(int rc) {
 
 void ReportFailure(const FailureCause& cause, bool silent) {
   ConnectionState& s = State();
-  if (s.depth > 0) s.failed = true;
-  // Inside a guard that could not begin, its own message has said why.
-  if (!silent && s.refused == 0) CurrentPrompter().Inform(OperationFailedMessage(cause), "提示", PromptStyle::Error);
+  if (AlreadyExplained(s) || silent) return;
+  CurrentPrompter().Inform(OperationFailedMessage(cause), "提示", PromptStyle::Error);
 }
 
 void ReportQueryFailure(const FailureCause& cause, bool silent, bool while_reading) {
   ConnectionState& s = State();
-  if (s.depth > 0) s.failed = true;
-  if (silent || s.refused > 0 || ReadWatch::RecordFailure(cause.text)) return;
+  if (AlreadyExplained(s) || silent || ReadWatch::RecordFailure(cause.text)) return;
   CurrentPrompter().Inform(while_reading ? ReadFailedMessage(cause.text) : OperationFailedMessage(cause), "提示",
                            PromptStyle::Error);
 }

@@ -49,6 +49,7 @@ bool ApplyLayoutSteps(int from) {
 
 bool RaiseLayoutLevel() {
   Transaction tx;
+  if (!tx.ok()) return false;
   const int level = LayoutLevel();
   if (level >= CurrentLayoutLevel()) return true;
   if (!ApplyLayoutSteps(level)) tx.Fail();

@@ -17,6 +17,9 @@ class ReadFailureTest : public testing::StoreTest {
   // A table of kRows rows in number order whose later pages are damaged.
   void SetUp() override {
     StoreTest::SetUp();
+    Database::CloseDatabase();
+    const auto pages_before = testing::PageCount(Database::FilePath(Database::kUserData));
+    ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
     Transaction tx;
     ASSERT_TRUE(Database::Execute("CREATE TABLE Filler (No INTEGER PRIMARY KEY, Words TEXT)"));
     for (int i = 1; i <= kRows; ++i) {
@@ -24,7 +27,9 @@ class ReadFailureTest : public testing::StoreTest {
     }
     ASSERT_TRUE(tx.Commit());
     Database::CloseDatabase();
-    testing::DamageLaterPages(Database::FilePath(Database::kUserData));
+    // The table's pages that lead to its first rows split off two thirds of
+    // the way: the damage lies behind them.
+    testing::DamageWrittenPages(Database::FilePath(Database::kUserData), pages_before, 0.85, 1.0);
     ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
     prompter_.shown.clear();
   }

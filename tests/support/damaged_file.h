@@ -1,9 +1,13 @@
 #pragma once
-// Damages a closed data file the way a failing disk does: the pages of its
-// last part are overwritten, so that the file still opens and its first rows
-// still read, while a query that goes on to the later rows meets pages that
-// fail their check. Rows written in order last lie there; the pages that lead
-// to the first rows were written early and stay whole.
+// Damages a closed data file the way a failing disk does: some of its pages
+// are overwritten, so that they fail their check when they are read.
+//
+// The pages chosen are among those a piece of work added to the file (rows
+// written in order fill pages in order): a window from `from` to `to` of them
+// holds later rows, while the pages that lead to the first rows were written
+// before it and the layout written at the end of the work (a bulk import lays
+// its triggers down again) after it. The file still opens and its first rows
+// still read; a query that goes on to the later rows meets the damage.
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -11,14 +15,22 @@
 
 namespace cw::testing {
 
-inline void DamageLaterPages(const std::string& path, double from_fraction = 0.85) {
-  constexpr std::uintmax_t kPage = 1024;  // the page size of the encrypted files
-  const std::uintmax_t pages = std::filesystem::file_size(path) / kPage;
+constexpr std::uintmax_t kDataPageSize = 1024;  // the page size of the encrypted files
+
+inline std::uintmax_t PageCount(const std::string& path) {
+  return std::filesystem::file_size(path) / kDataPageSize;
+}
+
+// `pages_before`: the file's PageCount() before the work.
+inline void DamageWrittenPages(const std::string& path, std::uintmax_t pages_before, double from = 0.6,
+                               double to = 0.8) {
+  const std::uintmax_t added = PageCount(path) - pages_before;
   std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-  const std::string garbage(kPage, '\xA5');
-  for (std::uintmax_t page = static_cast<std::uintmax_t>(pages * from_fraction); page < pages; ++page) {
-    file.seekp(static_cast<std::streamoff>(page * kPage));
-    file.write(garbage.data(), static_cast<std::streamsize>(kPage));
+  const std::string garbage(kDataPageSize, '\xA5');
+  for (auto page = pages_before + static_cast<std::uintmax_t>(added * from);
+       page < pages_before + static_cast<std::uintmax_t>(added * to); ++page) {
+    file.seekp(static_cast<std::streamoff>(page * kDataPageSize));
+    file.write(garbage.data(), static_cast<std::streamsize>(kDataPageSize));
   }
 }
 

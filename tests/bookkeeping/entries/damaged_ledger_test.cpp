@@ -33,9 +33,10 @@ Booking Expense(int date) {
 
 class DamagedLedgerTest : public ::testing::Test {
  protected:
-  // A year of daily expenses; then the later part of the file is damaged.
+  // A year of daily expenses; then pages of its later months are damaged.
   void SetUp() override {
     ASSERT_TRUE(CreateDataSet(Database::kUserData));
+    const auto pages_before = testing::PageCount(Database::FilePath(Database::kUserData));
     ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
     SetLoggedInPerson(1);
     std::vector<ImportedVoucher> year;
@@ -44,12 +45,15 @@ class DamagedLedgerTest : public ::testing::Test {
     std::string error;
     ASSERT_TRUE(ImportVouchers(year, &error)) << error;
     Database::CloseDatabase();
-    testing::DamageLaterPages(Database::FilePath(Database::kUserData));
-    ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
+    testing::DamageWrittenPages(Database::FilePath(Database::kUserData), pages_before);
+    ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData)) << (prompter_.shown.empty() ? "" : prompter_.shown.back().text);
   }
 
-  bool ShownOnceAsReadFailure() const {
-    return prompter_.shown.size() == 1 && prompter_.shown[0].text.starts_with("数据库读取失败！\n\n错误信息:");
+  void ExpectShownOnceAsReadFailure() const {
+    std::string shown;
+    for (const auto& message : prompter_.shown) shown += message.text + "|";
+    EXPECT_EQ(1u, prompter_.shown.size()) << shown;
+    EXPECT_TRUE(shown.starts_with("数据库读取失败！\n\n错误信息:")) << shown;
   }
 
   testing::TempHome home_;
@@ -62,12 +66,12 @@ TEST_F(DamagedLedgerTest, TheEntriesTableIsNotShown) {
   const GridModel table = page.Build();
   EXPECT_EQ(0, table.RowCount()) << "no rows, no totals built from part of the year";
   EXPECT_GT(table.ColumnCount(), 0);
-  EXPECT_TRUE(ShownOnceAsReadFailure()) << (prompter_.shown.empty() ? "" : prompter_.shown[0].text);
+  ExpectShownOnceAsReadFailure();
 }
 
 TEST_F(DamagedLedgerTest, AWriteThatCannotReadIsNotWritten) {
   EXPECT_EQ(0, WriteVoucher(Expense(SerialDay(2024, 12, 1))));
-  EXPECT_TRUE(ShownOnceAsReadFailure()) << (prompter_.shown.empty() ? "" : prompter_.shown[0].text);
+  ExpectShownOnceAsReadFailure();
 }
 
 }  // namespace
