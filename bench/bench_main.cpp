@@ -25,6 +25,7 @@
 #include "bench/bench_support.h"
 #include "bench/budget_bench.h"
 #include "bench/household_ledger.h"
+#include "bench/ledger_bench.h"
 #include "bench/statistics_bench.h"
 #include "bench/stopwatch.h"
 #include "calendar/calendar.h"
@@ -241,6 +242,7 @@ int main(int argc, char** argv) {
   TimeImport(vouchers, options.years);
   TimeReports(options.years);
   TimeStatistics(kFirstYear, options.years);
+  TimeLedgers(kFirstYear, options.years);
   TimeBudgets(kFirstYear, options.years);
   TimeBookings(ledger, options.years);
 
