@@ -1,6 +1,6 @@
 // A person looks at the statistics of the demonstration household in the
 // desktop program, offscreen: 收入支出表 by month with its bar chart, a drill
-// into a month and back through the history, the surplus curve; 支出分类表
+// into a month and one of its days, back through the history, the surplus curve; 支出分类表
 // with its curve and the pies of a month; 财产负债表 with its two pies.
 #include <gtest/gtest.h>
 
@@ -23,6 +23,7 @@
 #include "reports/statistics/income_expense_table.h"
 #include "reports/statistics/statistics_range.h"
 #include "reports/statistics/statistics_rows.h"
+#include "reports/ui/chargeup_daily_record.h"
 #include "reports/ui/ctrl_wnd_account_graph.h"
 #include "app/desktop_driver.h"
 #include "support/modal_driver.h"
@@ -77,6 +78,16 @@ TEST_F(StatisticsEndToEndTest, TablesChartsDrillDownAndHistory) {
   EXPECT_EQ(Graph()->Page().Range().start_date, today.year * 10000 + today.month * 100 + 1);
   EXPECT_GT(Table().RowCount(), 2);
   EXPECT_EQ(static_cast<int>(Table().Key(0).Number()) / 100, today.year * 100 + today.month);
+  // A day opens its records, income and expense both.
+  bool records_shown = false;
+  OnModal<CChargeupDailyRecord>([](CChargeupDailyRecord* d) {
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("记账详细数据"));
+    EXPECT_GT(d->Grid()->Model().RowCount(), 1);
+    d->accept();
+  }, &records_shown);
+  Graph()->Grid()->SelectRow(0);
+  frame_->ToolbarAction(cmd::kDetails)->trigger();
+  EXPECT_TRUE(records_shown);
   frame_->OnCommand(cmd::kBack);
   testing::Settle(100);
   EXPECT_EQ(Graph()->Page().Range().period, kMonthPeriod);
