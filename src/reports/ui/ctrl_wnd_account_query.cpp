@@ -146,8 +146,10 @@ void CCtrlWndAccountQuery::UpdateNavigation() {
 std::string CCtrlWndAccountQuery::PageTitle() const { return ::cw::PageTitle(page_.Command()); }
 
 std::string CCtrlWndAccountQuery::CaptionText() const {
-  return PageTitle() + "<br>" + page_.CaptionLine() + "&nbsp;<a href=\"" + std::to_string(kChangeRange) +
-         "\">(更改)</a>";
+  // Rich text: the blanks between account and range are kept as they stand.
+  std::string line;
+  for (char c : page_.CaptionLine()) line += c == ' ' ? std::string("&nbsp;") : std::string(1, c);
+  return PageTitle() + "<br>" + line + "&nbsp;<a href=\"" + std::to_string(kChangeRange) + "\">(更改)</a>";
 }
 
 PageParams CCtrlWndAccountQuery::CurrentParams() const {
