@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -25,14 +24,7 @@ QString output_dir;
 bool failed = false;
 
 void Shoot(const char* name) {
-  cw::testing::Settle(700);
-  const QString path = QDir(output_dir).filePath(QString(name) + ".png");
-  if (QProcess::execute("import", {"-window", "root", path}) != 0) {
-    std::fprintf(stderr, "screenshot %s failed\n", qPrintable(path));
-    failed = true;
-  } else {
-    std::printf("%s\n", qPrintable(path));
-  }
+  if (!cw::testing::Screenshot(output_dir, name)) failed = true;
 }
 
 }  // namespace
