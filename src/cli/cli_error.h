@@ -7,7 +7,12 @@
 
 namespace cw::cli {
 
-enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitBadInput = 2 };
+enum ExitCode {
+  kExitOk = 0,
+  kExitFailed = 1,
+  kExitBadInput = 2,
+  kExitNothingOffered = 3,  // update check: the server offers no newer version
+};
 
 class CliError : public std::runtime_error {
  public:

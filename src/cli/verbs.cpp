@@ -65,6 +65,10 @@ const std::vector<Verb>& AllVerbs() {
       {"day", "day --date YYYY-MM-DD [--income|--expense]", RunDay, Need::kVoucherGraph},
       {"check", "check", RunCheck, Need::kSystemSet},
       {"lunar", "lunar YYYY-MM-DD", RunLunar, kNoLogin},
+      {"update",
+       "update keygen FILE\n"
+       "update check [--server URL] [--key FILE]",
+       RunUpdate, kNoLogin},
       {"users", "users", RunUsers, Need::kUserAdmin},
       {"useradd", "useradd NAME [--level N] [--new-password-file FILE]", RunUserAdd, Need::kUserAdmin},
       // Every user may change his own password.

@@ -90,5 +90,6 @@ Document RunBudget(Invocation& invocation);
 Document RunProjection(Invocation& invocation);
 Document RunPlans(Invocation& invocation);
 Document RunCards(Invocation& invocation);
+Document RunUpdate(Invocation& invocation);
 
 }  // namespace cw::cli
