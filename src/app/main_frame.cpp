@@ -23,6 +23,8 @@
 #include "app/frame_title.h"
 #include "app/ledger_link.h"
 #include "app/logon_hooks.h"
+#include "calendar/calendar.h"
+#include "plans/ui/execute_cp.h"
 #include "app/main_menu.h"
 #include "app/module_factory.h"
 #include "app/page_routing.h"
@@ -107,6 +109,9 @@ void CMainFrame::StartUserLogon() {
   current_page_ = 0;
   StartLogonWork(profile_);
   ShowPage(cmd::kHomePage, true);
+  // The scheduled bookings fallen due, on a worker thread; the page shown is
+  // built again when they are written.
+  CExecuteCP::Start(this, Today(), [this] { OnCommand(cmd::kRefreshModule); });
   // After the window is up, so the tip opens over the home page.
   QTimer::singleShot(0, this, [this, person = person_no_] {
     if (!closed_ && person == person_no_) ShowDailyNote(this, person_no_, true);
@@ -116,6 +121,8 @@ void CMainFrame::StartUserLogon() {
 void CMainFrame::EndUserLogon() { EndLogonWork(profile_); }
 
 void CMainFrame::Relogin() {
+  // The login dialog may open the other data set: a run still going finishes first.
+  CExecuteCP::WaitForAll();
   const int previous = Database::CurrentDatabase();
   CUserLogon dialog;
   if (dialog.DoModal() != CUserLogon::kLoggedIn) {
@@ -451,6 +458,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     closed_ = true;
     const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
     SavePlacement(ToScreenRect(normal), isMaximized());
+    // A scheduled-booking run still going uses the connection.
+    CExecuteCP::WaitForAll();
     EndUserLogon();
     ReplaceModule(nullptr);
     RunClosingWork(demo_);

@@ -26,7 +26,7 @@ constexpr std::array kBuiltPages{
 constexpr std::array kBuiltCommands{
     cmd::kRelogin,  cmd::kChangePassword, cmd::kExit,    cmd::kCalculator, cmd::kHelp,
     cmd::kDailyNote, cmd::kWebSite,       cmd::kSupport, cmd::kAbout,      cmd::kBack,
-    cmd::kForward,  cmd::kShowProjection,
+    cmd::kForward,  cmd::kShowProjection, cmd::kPlans, cmd::kCreditCard,
 };
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include "base/gbk_text.h"
 #include "bookkeeping/entries/person_names.h"
 #include "calendar/calendar.h"
+#include "core/item_cache.h"
 #include "core/ledger_model.h"
+#include "plans/plan_run.h"
 #include "store/database.h"
 #include "store/row_reader.h"
 
@@ -61,6 +63,26 @@ GridModel BuildPlanHistory(int plan_id) {
     table.AddRow(std::move(row));
   }
   return table;
+}
+
+std::vector<std::pair<std::string, std::string>> PlanRunCard(const PlanRun& run) {
+  const Booking& e = run.entry;
+  std::string dates;
+  for (int d : run.dates) dates += (dates.empty() ? "" : "、") + IsoDate(d);
+  std::vector<std::pair<std::string, std::string>> rows = {
+      {"记账类型：", KindName(e.kind)},
+      {"记账日期：", dates},
+      {"说    明：", run.dates.empty() ? e.description : ReplaceMatchStrings(e.description, run.dates.back())},
+  };
+  CItemCache& chart = CItemCache::Instance();
+  const bool third = LineCount(KindStored(e.kind)) == 3;
+  rows.push_back({FieldCaption(e.kind, kFieldAccount1), chart.NameOf(e.account1)});
+  rows.push_back({FieldCaption(e.kind, kFieldAccount2), chart.NameOf(e.account2)});
+  rows.push_back({FieldCaption(e.kind, kFieldAmount1), StrFormat("%.2f", e.amount1)});
+  if (third) rows.push_back({FieldCaption(e.kind, kFieldAccount3), chart.NameOf(e.account3)});
+  if (e.kind == kKindDeposit) rows.push_back({FieldCaption(e.kind, kFieldDepositType), DepositName(DepositIndex(e.deposit_code))});
+  if (third) rows.push_back({FieldCaption(e.kind, kFieldAmount2), StrFormat("%.2f", e.amount2)});
+  return rows;
 }
 
 }  // namespace cw

@@ -19,3 +19,19 @@ inline constexpr int kPlanStateColumn = 2;
 GridModel BuildPlanHistory(int plan_id);
 
 }  // namespace cw
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace cw {
+
+struct PlanRun;
+
+// The label/value rows of one plan's card in the confirmation and result
+// dialogs: 记账类型, 记账日期 (every date this run books, joined by "、"),
+// 说    明 (the description filled for the last of them), then the kind's
+// fields: the accounts, the amounts, and for deposits the deposit type.
+std::vector<std::pair<std::string, std::string>> PlanRunCard(const PlanRun& run);
+
+}  // namespace cw

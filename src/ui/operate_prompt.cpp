@@ -1,5 +1,7 @@
 #include "ui/operate_prompt.h"
 
+#include <QThread>
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -40,16 +42,36 @@ COperatePrompt::COperatePrompt(const QString& text, const QString& caption, Prom
   layout->addWidget(buttons);
 }
 
+// A worker thread (the scheduled-booking run) never touches widgets: its
+// messages are shown by the interface thread. A notice is queued, so that a
+// worker inside a transaction never waits on the user; a question waits for
+// the answer (workers ask only outside their transactions).
 void DialogPrompter::Inform(const std::string& text, const std::string& caption, PromptStyle style) {
-  COperatePrompt dialog(QString::fromStdString(text), QString::fromStdString(caption), style,
-                        QApplication::activeWindow());
-  dialog.exec();
+  auto show = [text, caption, style] {
+    COperatePrompt dialog(QString::fromStdString(text), QString::fromStdString(caption), style,
+                          QApplication::activeWindow());
+    dialog.exec();
+  };
+  if (QThread::currentThread() != qApp->thread()) {
+    QMetaObject::invokeMethod(qApp, show, Qt::QueuedConnection);
+    return;
+  }
+  show();
 }
 
 bool DialogPrompter::Ask(const std::string& text, const std::string& caption) {
-  COperatePrompt dialog(QString::fromStdString(text), QString::fromStdString(caption), PromptStyle::Question,
-                        QApplication::activeWindow());
-  return dialog.exec() == QDialog::Accepted;
+  bool yes = false;
+  auto ask = [&] {
+    COperatePrompt dialog(QString::fromStdString(text), QString::fromStdString(caption), PromptStyle::Question,
+                          QApplication::activeWindow());
+    yes = dialog.exec() == QDialog::Accepted;
+  };
+  if (QThread::currentThread() != qApp->thread()) {
+    QMetaObject::invokeMethod(qApp, ask, Qt::BlockingQueuedConnection);
+  } else {
+    ask();
+  }
+  return yes;
 }
 
 }  // namespace cw

@@ -9,7 +9,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +38,7 @@
 #include "desktop_driver.h"
 #include "frame/app_commands.h"
 #include "home/ui/daily_note.h"
+#include "plans/ui/credit_card_input.h"
 #include "prefs/ui/user_input_dialog.h"
 #include "prefs/user_records.h"
 #include "store/database.h"
@@ -89,7 +92,19 @@ class BookkeepingEndToEndTest : public ::testing::Test {
     if (!item) return "no account " + parent;
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
     bool named = false;
-    OnModal<CItemInputEasy>(testing::NameAccount(name), &named);
+    if (parent == "202") {
+      // Below the top credit-card account a card is made with its settings.
+      OnModal<CCreditCardInput>(
+          [name](CCreditCardInput* dialog) {
+            dialog->findChild<QLineEdit*>("name")->setText(name);
+            // Repaid by hand, so that no repayment is booked at the next login.
+            dialog->findChild<QComboBox*>("payMode")->setCurrentIndex(0);
+            dialog->accept();
+          },
+          &named);
+    } else {
+      OnModal<CItemInputEasy>(testing::NameAccount(name), &named);
+    }
     frame_->ToolbarAction(cmd::kAddChildAccount)->trigger();
     if (!named) return "no account dialog";
     const AccountRow* added = tree->SelectedRow();

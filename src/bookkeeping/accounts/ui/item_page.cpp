@@ -14,6 +14,9 @@
 #include "bookkeeping/accounts/ui/item_transfer.h"
 #include "bookkeeping/accounts/ui/item_tree_wnd.h"
 #include "core/item_cache.h"
+#include "core/ledger_model.h"
+#include "plans/card_cache.h"
+#include "plans/ui/credit_card_input.h"
 
 namespace cw {
 
@@ -125,10 +128,18 @@ void CItemPage::Add(bool sibling) {
   }
   NewAccountPlan plan = PlanNewAccount(anchor, CurrentPrompter());
   if (!plan.result.ok()) return;
-  // UNFINISHED: below a credit-card account the card dialog (CCreditCardInput)
-  // belongs here, so that the card gets its bill settings with the account.
-  // It comes with the credit-card module; until then a card is named here and
-  // gets no settings.
+  // Below the top credit-card account a card gets its bill settings with the account.
+  if (plan.parent == kCardParent) {
+    CCreditCardInput dialog(false, CardInput{}, this);
+    dialog.SetSaver([&plan](const CardInput& input) {
+      const NameDecision name = ConfirmNewAccountName(plan, input.name, CurrentPrompter());
+      if (!name.result.ok()) return false;
+      NewAccount card{plan.code, input.name, kTypeCreditCard, name.move_parent_bookings, SettingOfInput(plan.code, input)};
+      return AddAccount(card, CurrentPrompter()).ok();
+    });
+    if (dialog.exec() == QDialog::Accepted) AfterChange(plan.code);
+    return;
+  }
   CItemInputEasy dialog(plan, this);
   if (dialog.exec() != QDialog::Accepted) return;
   NewAccount account{plan.code, dialog.Name(), plan.type, dialog.MoveParentBookings(), std::nullopt};
@@ -139,8 +150,12 @@ void CItemPage::ChangeSelected() {
   const AccountRow* selected = tree_->SelectedRow();
   if (!selected) return;
   const std::string code = selected->code;
-  // UNFINISHED: a card leaf with settings opens the card dialog in edit mode
-  // once the credit-card module brings it; until then only its name changes.
+  if (std::optional<CardSetting> card = CCreditCardCache::Instance().Find(code)) {
+    CCreditCardInput dialog(true, InputOfCard(selected->name, *card), this);
+    dialog.SetSaver([&code](const CardInput& input) { return ChangeCard(code, input, CurrentPrompter()).ok(); });
+    if (dialog.exec() == QDialog::Accepted) AfterChange(code);
+    return;
+  }
   CItemInputEasy dialog(code, selected->name, PositionText(ParentCode(code)), selected->Untyped(), this);
   if (dialog.exec() != QDialog::Accepted) return;
   if (RenameAccount(code, dialog.Name(), CurrentPrompter(), std::nullopt, dialog.Type()).ok()) AfterChange(code);

@@ -53,6 +53,25 @@ CChargeUp::CChargeUp(int page, QWidget* parent) : COwnDialog(parent), mode_(Mode
   ChooseKind(StartingKind(LoggedInPerson(), page_));
 }
 
+CChargeUp::CChargeUp(int page, Mode mode, bool plan, QWidget* parent)
+    : COwnDialog(parent), mode_(mode), plan_(plan), page_(page) {
+  kinds_ = PageKinds(page_);
+  Build();
+  ChooseKind(StartingKind(LoggedInPerson(), page_, plan_));
+}
+
+void CChargeUp::AddSection(QWidget* section) {
+  auto* box = static_cast<QVBoxLayout*>(layout());
+  box->insertWidget(box->count() - 1, section);
+}
+
+void CChargeUp::HideDate() {
+  date_label_->hide();
+  date_->hide();
+}
+
+void CChargeUp::SetOkEnabled(bool enabled) { ok_->setEnabled(enabled); }
+
 CChargeUp::CChargeUp(Mode mode, int page, int number, QWidget* parent)
     : COwnDialog(parent), mode_(mode), page_(page) {
   std::optional<Booking> voucher = ReadVoucher(number);
@@ -68,15 +87,14 @@ CChargeUp::CChargeUp(Mode mode, int page, int number, QWidget* parent)
 }
 
 void CChargeUp::Build() {
-  setWindowTitle("记账");
+  setWindowTitle(plan_ ? "预约记账" : "记账");
   auto* grid = new QGridLayout;
   int row = 0;
 
   date_ = NewDateEdit(this);
   date_->setObjectName("date");
-  QLabel* date_label = nullptr;
-  AddRow(grid, date_label, date_, row++);
-  date_label->setText("日    期：");
+  AddRow(grid, date_label_, date_, row++);
+  date_label_->setText("日    期：");
 
   auto* kind_box = new QWidget(this);
   auto* kind_row = new QHBoxLayout(kind_box);
@@ -116,11 +134,11 @@ void CChargeUp::Build() {
 
   save_add_ = new QPushButton("保存新增(&A)", this);
   save_add_->setObjectName("saveAdd");
-  ok_ = new QPushButton(mode_ == Mode::kNew ? "保存退出(&O)" : "确定(&O)", this);
+  ok_ = new QPushButton(mode_ == Mode::kNew && !plan_ ? "保存退出(&O)" : "确定(&O)", this);
   ok_->setObjectName("ok");
   cancel_ = new QPushButton(mode_ == Mode::kView ? "退出(&Q)" : "取消(&C)", this);
   cancel_->setObjectName("cancel");
-  save_add_->setVisible(mode_ == Mode::kNew);
+  save_add_->setVisible(mode_ == Mode::kNew && !plan_);
   ok_->setVisible(mode_ != Mode::kView);
   connect(save_add_, &QPushButton::clicked, this, &CChargeUp::SaveAndAdd);
   connect(ok_, &QPushButton::clicked, this, &CChargeUp::accept);
@@ -243,7 +261,7 @@ void CChargeUp::accept() {
   if (mode_ == Mode::kView || !ok_->isEnabled() || !Confirm()) return;
   if (mode_ == Mode::kNew) {
     const auto offset = std::find(kinds_.begin(), kinds_.end(), kind_) - kinds_.begin();
-    RememberKindOffset(LoggedInPerson(), page_, static_cast<int>(offset));
+    RememberKindOffset(LoggedInPerson(), page_, static_cast<int>(offset), plan_);
   }
   COwnDialog::accept();
 }

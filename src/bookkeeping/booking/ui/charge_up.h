@@ -79,6 +79,20 @@ class CChargeUp : public COwnDialog {
   // "保存退出(&O)" / "确定(&O)".
   void accept() override;
 
+ protected:
+  // The scheduled-booking editor (CChargeupPlan) builds on this dialog: a new
+  // entry of `page` as a plan (title "预约记账", no "保存新增", the kind
+  // remembered under the plans' setting) or a plan being changed; the editor
+  // sets its saver and adds its schedule section.
+  CChargeUp(int page, Mode mode, bool plan, QWidget* parent);
+  // Puts `section` between the fields and the buttons.
+  void AddSection(QWidget* section);
+  void HideDate();
+  // Shows a stored entry (a plan's) in the fields.
+  void LoadBooking(const Booking& booking) { LoadVoucher(booking); }
+  void SetOkEnabled(bool enabled);
+  QLineEdit* DescriptionEdit() const { return description_; }
+
  private:
   void Build();
   void AddRow(QGridLayout* grid, QLabel*& label, QWidget* field, int row);
@@ -91,6 +105,7 @@ class CChargeUp : public COwnDialog {
   void ManagePickerAccounts(CSelectItemWnd* picker);
 
   Mode mode_ = Mode::kNew;
+  bool plan_ = false;
   int page_ = 0;
   bool loaded_ = false;
   int kind_ = 0;
@@ -111,6 +126,7 @@ class CChargeUp : public COwnDialog {
   QPushButton* save_add_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
+  QLabel* date_label_ = nullptr;
 };
 
 }  // namespace cw

@@ -265,8 +265,9 @@ bool CCtrlWndAccountEasy::CommandAvailable(int command) const {
     case kAuditSelected:
     case kCancelAuditSelected:
     case cmd::kColumns: return true;
-    // Scheduled bookings and card settings come with their module, printing
-    // and export with theirs.
+    case cmd::kPlans: return !search && dialogs_.plans != nullptr;
+    case cmd::kCreditCard: return dialogs_.cards != nullptr;
+    // Printing and export come with their module.
     default: return false;
   }
 }
@@ -289,6 +290,8 @@ void CCtrlWndAccountEasy::OnCommand(int command) {
     case cmd::kColumns: ChooseColumns(); break;
     case cmd::kSave: SaveInitial(); break;
     case kChangeRange: ChangeRange(); break;
+    case cmd::kPlans: OpenPlans(); break;
+    case cmd::kCreditCard: OpenCards(); break;
     default: break;
   }
 }
@@ -395,6 +398,13 @@ void CCtrlWndAccountEasy::ChangeRange() {
   session.scope = DateScope::kCustom;
   session.range = *range;
   SaveLayout();
+  Load();
+}
+
+void CCtrlWndAccountEasy::OpenPlans() { dialogs_.plans(this, page_); }
+
+void CCtrlWndAccountEasy::OpenCards() {
+  dialogs_.cards(this);
   Load();
 }
 

@@ -93,6 +93,9 @@ class CCtrlWndAccountEasy : public CHmCtrlWnd {
   void ChooseColumns();
   void SaveInitial();
   void ChangeRange();
+  // The plan and card lists; a card may have been added, so the page is read again.
+  void OpenPlans();
+  void OpenCards();
   void ShowContextMenu(const QPoint& position);
 
   EntryDialogs dialogs_;

@@ -27,7 +27,7 @@ std::vector<ContextEntry> EntryContextMenu(int page, const Rights& rights, int l
       {"更改...", kChangeSelected, !initial},
       {"删除", kDeleteSelected, !initial},
       separator,
-      {"预约记账...", cmd::kPlans, false},
+      {"预约记账...", cmd::kPlans, !search},
       separator,
       frame("收入支出表", 32920),
       frame("收入分类表", 32921),

@@ -4,6 +4,8 @@
 #include "bookkeeping/booking/ui/select_chargeup.h"
 #include "bookkeeping/entries/ui/initial_income_dialog.h"
 #include "bookkeeping/entries/ui/select_month_range.h"
+#include "plans/ui/chargeup_plan_list.h"
+#include "plans/ui/credit_card_list.h"
 
 namespace cw {
 
@@ -18,6 +20,8 @@ EntryDialogs StandardEntryDialogs() {
     return CSelectMonthRange::AskRange(parent, range);
   };
   dialogs.initial_income = [](QWidget* parent) { return CInitialIncome::AskAccount(parent); };
+  dialogs.plans = [](QWidget* parent, int page) { CChargeupPlanList(page, parent).exec(); };
+  dialogs.cards = [](QWidget* parent) { CCreditCardList(parent).exec(); };
   return dialogs;
 }
 

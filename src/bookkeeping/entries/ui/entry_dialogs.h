@@ -30,9 +30,12 @@ struct EntryDialogs {
   std::function<std::optional<VoucherRange>(QWidget* parent, const VoucherRange& range)> month_range;
   // "初始收入科目": an income leaf code, empty when cancelled.
   std::function<std::string(QWidget* parent)> initial_income;
+  // The plan list of `page`'s kinds, and the card list.
+  std::function<void(QWidget* parent, int page)> plans;
+  std::function<void(QWidget* parent)> cards;
 };
 
-// CChargeUp, CSelectChargeup, CSelectMonthRange and CInitialIncome.
+// CChargeUp, CSelectChargeup, CSelectMonthRange, CInitialIncome, CChargeupPlanList and CCreditCardList.
 EntryDialogs StandardEntryDialogs();
 
 }  // namespace cw
