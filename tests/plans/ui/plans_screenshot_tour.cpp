@@ -1,0 +1,95 @@
+// Screenshots of the scheduled bookings and the credit cards under Xvfb, run by
+// screenshots.sh (not part of the test suite): the result dialog of the run
+// after a login two months ahead, the plan list, the plan editor, the card
+// list and the card dialog.
+//
+//   COINWRIGHT_TODAY=YYYY-MM-DD cw_plans_screenshot_tour OUTPUT_DIR
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "app/coinwright_app.h"
+#include "app/main_frame.h"
+#include "app/user_logon.h"
+#include "desktop_driver.h"
+#include "frame/app_commands.h"
+#include "home/ui/daily_note.h"
+#include "plans/ui/chargeup_plan.h"
+#include "plans/ui/chargeup_plan_confirm.h"
+#include "plans/ui/chargeup_plan_list.h"
+#include "plans/ui/credit_card_input.h"
+#include "plans/ui/credit_card_list.h"
+#include "support/modal_driver.h"
+
+namespace {
+
+QString output_dir;
+bool failed = false;
+
+void Shoot(const char* name) {
+  if (!cw::testing::Screenshot(output_dir, name)) failed = true;
+}
+
+// Opens the list with `command` on the page shown, shoots it, opens its "add"
+// dialog of type `Dialog`, shoots that and closes both.
+template <typename List, typename Dialog>
+void ShootList(cw::CMainFrame* frame, int command, const char* list_name, const char* dialog_name) {
+  using cw::testing::OnModal;
+  bool listed = false;
+  OnModal<List>(
+      [list_name, dialog_name](List* list) {
+        QTest::qWait(200);
+        Shoot(list_name);
+        OnModal<Dialog>([dialog_name](Dialog* dialog) {
+          QTest::qWait(200);
+          Shoot(dialog_name);
+          dialog->reject();
+        });
+        list->template findChild<QAction*>("add")->trigger();
+        list->reject();
+      },
+      &listed);
+  frame->ToolbarAction(command)->trigger();
+  if (!listed) std::fprintf(stderr, "no %s\n", list_name);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    return 2;
+  }
+  output_dir = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(output_dir);
+  QTemporaryDir home;
+
+  using cw::testing::OnModal;
+  cw::CCoinwrightApp app;
+  bool logged_in = false, tip_closed = false, shown = false;
+  OnModal<cw::CUserLogon>(cw::testing::LogIn("爸爸", "", true), &logged_in);
+  OnModal<cw::CDailyNote>(cw::testing::CloseDailyNote(), &tip_closed);
+  // The salary plan books and tells: its result dialog comes after the login.
+  OnModal<cw::CChargeupPlanConfirm>(
+      [](cw::CChargeupPlanConfirm* dialog) {
+        QTest::qWait(200);
+        Shoot("plan-result");
+        dialog->accept();
+      },
+      &shown, 30000);
+  if (!app.InitInstance({"coinwright", "--home", home.path()})) return 1;
+  cw::CMainFrame* frame = app.MainFrame();
+  if (!QTest::qWaitFor([&] { return shown; }, 30000)) std::fprintf(stderr, "no result dialog\n");
+  QTest::qWait(500);
+
+  frame->MenuAction(32900)->trigger();
+  ShootList<cw::CChargeupPlanList, cw::CChargeupPlan>(frame, cw::cmd::kPlans, "plan-list", "plan-editor");
+  frame->MenuAction(32908)->trigger();
+  ShootList<cw::CCreditCardList, cw::CCreditCardInput>(frame, cw::cmd::kCreditCard, "card-list", "card-dialog");
+  frame->close();
+  return failed ? 1 : 0;
+}
