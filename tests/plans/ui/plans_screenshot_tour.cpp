@@ -1,6 +1,6 @@
 // Screenshots of the scheduled bookings and the credit cards under Xvfb, run by
-// screenshots.sh (not part of the test suite): the result dialog of the run
-// after a login two months ahead, the plan list, the plan editor, the card
+// screenshots.sh (not part of the test suite): the confirmation and result
+// dialogs of the run after a login, the plan list, the plan editor, the card
 // list and the card dialog.
 //
 //   COINWRIGHT_TODAY=YYYY-MM-DD cw_plans_screenshot_tour OUTPUT_DIR
@@ -17,6 +17,9 @@
 #include "desktop_driver.h"
 #include "frame/app_commands.h"
 #include "home/ui/daily_note.h"
+#include "calendar/calendar.h"
+#include "core/settings.h"
+#include "plans/plan_store.h"
 #include "plans/ui/chargeup_plan.h"
 #include "plans/ui/chargeup_plan_confirm.h"
 #include "plans/ui/chargeup_plan_list.h"
@@ -70,20 +73,46 @@ int main(int argc, char** argv) {
 
   using cw::testing::OnModal;
   cw::CCoinwrightApp app;
-  bool logged_in = false, tip_closed = false, shown = false;
+  bool logged_in = false, tip_closed = false;
   OnModal<cw::CUserLogon>(cw::testing::LogIn("爸爸", "", true), &logged_in);
   OnModal<cw::CDailyNote>(cw::testing::CloseDailyNote(), &tip_closed);
-  // The salary plan books and tells: its result dialog comes after the login.
-  OnModal<cw::CChargeupPlanConfirm>(
-      [](cw::CChargeupPlanConfirm* dialog) {
-        QTest::qWait(200);
-        Shoot("plan-result");
-        dialog->accept();
-      },
-      &shown, 30000);
   if (!app.InitInstance({"coinwright", "--home", home.path()})) return 1;
   cw::CMainFrame* frame = app.MainFrame();
-  if (!QTest::qWaitFor([&] { return shown; }, 30000)) std::fprintf(stderr, "no result dialog\n");
+  if (!QTest::qWaitFor([&] { return tip_closed; }, 10000)) std::fprintf(stderr, "no tip of the day\n");
+  cw::settings::SetNumber(cw::settings::UserKey(1), "HideDailyNote", 1);
+
+  // Two plans missed for three weeks: one that asks first, one that tells.
+  // The next login asks, books and tells.
+  const int today = cw::Today();
+  for (int mode : {cw::kConfirmFirst, cw::kBookAndShow}) {
+    cw::Plan plan;
+    plan.rule = {0, 0, 0, mode == cw::kConfirmFirst ? 5 : 6};
+    plan.chargeup_type = mode;
+    plan.entry.kind = 3;
+    plan.entry.account1 = "60102";
+    plan.entry.account2 = "20201";
+    plan.entry.amount1 = mode == cw::kConfirmFirst ? 120 : 45;
+    plan.entry.description = mode == cw::kConfirmFirst ? "<W>全家聚餐" : "<M><D>周末买菜";
+    cw::InsertPlan(plan, today - 21);
+  }
+  bool confirmed = false, told = false;
+  OnModal<cw::CUserLogon>(cw::testing::LogIn("爸爸", "", true), &logged_in);
+  OnModal<cw::CChargeupPlanConfirm>(
+      [&told](cw::CChargeupPlanConfirm* dialog) {
+        QTest::qWait(300);
+        Shoot("plan-confirm");
+        OnModal<cw::CChargeupPlanConfirm>(
+            [](cw::CChargeupPlanConfirm* result) {
+              QTest::qWait(300);
+              Shoot("plan-result");
+              result->accept();
+            },
+            &told, 30000);
+        dialog->accept();
+      },
+      &confirmed, 30000);
+  frame->MenuAction(cw::cmd::kRelogin)->trigger();
+  if (!QTest::qWaitFor([&] { return told; }, 30000)) std::fprintf(stderr, "no confirmation or result dialog\n");
   QTest::qWait(500);
 
   frame->MenuAction(32900)->trigger();
