@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-
 #include "base/gbk_text.h"
 #include "cli/cli_error.h"
 #include "cli/data_home.h"
