@@ -541,3 +541,22 @@ SELECT Voucher_No FROM AccountInput WHERE Voucher_No BETWEEN ?1 AND ?2 ORDER BY 
 
 -- @690 whether an account is in the chart (Item_No)
 SELECT COUNT(*) AS NUM FROM Item WHERE Item_No = ?1
+
+-- ---- conversion of borrowing accounts to credit cards ------------------------------
+
+-- @531 set an account's type (ItemType, Item_No)
+UPDATE Item SET ItemType = ?1 WHERE Item_No = ?2
+
+-- @532 the vouchers of a kind whose line 0 is on an account, with that line's content (Input_Type, Item_No)
+SELECT A.Voucher_No, D.Content FROM AccountInput A JOIN Detail_Input D ON D.Voucher_No = A.Voucher_No AND D.Line_No = 0
+WHERE A.Input_Type = ?1 AND D.Item_No = ?2 ORDER BY A.Voucher_No
+
+-- @533 set a voucher's kind (Input_Type, Voucher_No)
+UPDATE AccountInput SET Input_Type = ?1 WHERE Voucher_No = ?2
+
+-- @534 the plans of a kind whose line 0 is on an account, with that line's content (Input_Type, Item_No)
+SELECT P.PlanID, D.Content FROM AccountInputPlan P JOIN Detail_Plan D ON D.PlanID = P.PlanID AND D.Line_No = 0
+WHERE P.Input_Type = ?1 AND D.Item_No = ?2 ORDER BY P.PlanID
+
+-- @535 set a plan's kind (Input_Type, PlanID)
+UPDATE AccountInputPlan SET Input_Type = ?1 WHERE PlanID = ?2
