@@ -16,6 +16,11 @@
 
 namespace cw {
 
+// The years a date may name: the range of the program's calendar and date
+// pickers. Tables built over wider ranges would only be empty and huge.
+inline constexpr int kFirstCalendarYear = 1900;
+inline constexpr int kLastCalendarYear = 2100;
+
 struct Ymd {
   int year;
   int month;

@@ -78,8 +78,10 @@ void ReadAmountCondition(const VerbOptions& options, SearchConditions& c) {
     c.comparison = choice.comparison;
     c.amount1 = ParseNumber(*text, std::string("--") + choice.option);
   }
-  if (c.comparison == AmountComparison::kBetween && c.amount_on)
+  if (c.comparison == AmountComparison::kBetween && c.amount_on) {
     c.amount2 = ParseNumber(options.positionals().at(0), "the upper amount of --amount-between");
+    if (c.amount2 < c.amount1) throw BadInput("--amount-between X Y: the lower amount X comes first");
+  }
 }
 
 SearchConditions ReadSearch(const VerbOptions& options) {
@@ -94,6 +96,7 @@ SearchConditions ReadSearch(const VerbOptions& options) {
     c.dates_on = true;
     c.first_day = ParseDate(options.Required("from"), "--from");
     c.last_day = ParseDate(options.Required("to"), "--to");
+    if (c.last_day < c.first_day) throw BadInput("--to is before --from");
   }
   ReadAmountCondition(options, c);
   if (std::string why = CheckSearch(c); !why.empty()) throw BadInput(why);
@@ -156,9 +159,11 @@ Document RunEntries(Invocation& invocation) {
 }
 
 Document RunSearch(Invocation& invocation) {
-  // --amount-between takes two amounts; the second stands as a plain word.
-  const bool between =
-      std::find(invocation.words.begin(), invocation.words.end(), "--amount-between") != invocation.words.end();
+  // --amount-between takes two amounts; the second stands as a plain word, also
+  // when the first is joined to the option (--amount-between=5 10).
+  const bool between = std::any_of(invocation.words.begin(), invocation.words.end(), [](const std::string& word) {
+    return word == "--amount-between" || word.starts_with("--amount-between=");
+  });
   VerbOptions options = invocation.Options(kSearchOptions, between ? 1 : 0);
   const SearchConditions conditions = ReadSearch(options);
   OpenLedger(invocation);

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "base/gbk_text.h"
+#include "bookkeeping/booking/booking_checks.h"
 #include "calendar/calendar.h"
 #include "cli/chart_import.h"
 #include "cli/cli_error.h"
@@ -29,6 +30,23 @@ auto AtLine(std::size_t number, Step step) {
   } catch (const CliError& error) {
     throw CliError(error.code(), StrFormat("line %zu: %s", number, error.what()));
   }
+}
+
+// A line of the file may be this long at most: far above any voucher, and a
+// file without line ends is refused before it is read whole.
+constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
+
+// Reads line `number` of the file into `line`, without its end; false when the
+// file has ended.
+bool ReadLine(std::istream& in, std::string& line, std::size_t number) {
+  line.clear();
+  std::streambuf& buffer = *in.rdbuf();
+  for (int c = buffer.sbumpc(); c != std::char_traits<char>::eof(); c = buffer.sbumpc()) {
+    if (c == '\n') return true;
+    if (line.size() == kMaxLineBytes) throw BadInput(StrFormat("line %zu: longer than 1 MB", number));
+    line.push_back(static_cast<char>(c));
+  }
+  return !line.empty();
 }
 
 // Refuses the import when a month would hold more vouchers than it can number.
@@ -61,7 +79,7 @@ Document RunImport(Invocation& invocation) {
   Transaction tx;
   if (!tx.ok()) throw Failed("cannot begin a transaction");
   std::string line;
-  if (!std::getline(in, line)) throw BadInput(path + " is empty; its first line lists the accounts");
+  if (!ReadLine(in, line, 1)) throw BadInput(path + " is empty; its first line lists the accounts");
   const int accounts_added = AtLine(1, [&] {
     std::vector<NewAccount> accounts = ParseChartLine(line);
     CItemCache& chart = CItemCache::Instance();
@@ -71,15 +89,16 @@ Document RunImport(Invocation& invocation) {
   });
 
   std::vector<ImportedVoucher> vouchers;
-  for (std::size_t number = 2; std::getline(in, line); ++number) {
+  for (std::size_t number = 2; ReadLine(in, line, number); ++number) {
     if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
     AtLine(number, [&] {
       ImportedVoucher voucher = ParseVoucherLine(line);
       if (std::string why = CheckImportedVoucher(voucher); !why.empty()) throw BadInput(why);
+      // The same rules as booking: the kind's account types and the side of every line.
+      if (std::string why = CheckImportedBooking(voucher); !why.empty()) throw BadInput(why);
       vouchers.push_back(std::move(voucher));
     });
   }
-  if (in.bad()) throw Failed("cannot read " + path);
   CheckMonthsHaveRoom(vouchers);
 
   std::string error;

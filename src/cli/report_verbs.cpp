@@ -70,6 +70,10 @@ Document IncomeExpenseReport(Invocation& invocation) {
   const int from = ParseDate(options.Required("from"), "--from");
   const int to = ParseDate(options.Required("to"), "--to");
   if (to < from) throw BadInput("--to is before --from");
+  const Ymd first = DateOfSerialDay(from), last = DateOfSerialDay(to);
+  CheckPeriodCount(kind == kByDay     ? to - from + 1
+                   : kind == kByMonth ? (last.year - first.year) * 12LL + last.month - first.month + 1
+                                      : last.year - first.year + 1);
   OpenLedger(invocation);
 
   Table table{{{"period", "期间"},
@@ -118,6 +122,8 @@ Document CategoryReport(Invocation& invocation) {
   const int first = MonthFirstNumber(from.year, from.month);
   const int last = MonthLastNumber(to.year, to.month);
   if (last < first) throw BadInput("--to is before --from");
+  const long long days = SerialDay(to.year, to.month + 1, 0) - SerialDay(from.year, from.month, 1) + 1;
+  CheckPeriodCount(kind == kDay ? days : kind == kWeek ? days / 7 + 1 : (to.year - from.year) * 12LL + to.month - from.month + 1);
   OpenLedger(invocation);
 
   const CategorySeries series = CategoryAccountSeries(income, kind, first, last);

@@ -21,6 +21,8 @@ bool ParseWhole(std::string_view text, T& value) {
   return ec == std::errc() && ptr == end && !text.empty();
 }
 
+bool InCalendar(int year) { return year >= kFirstCalendarYear && year <= kLastCalendarYear; }
+
 }  // namespace
 
 int ParseInteger(std::string_view text, std::string_view what) {
@@ -40,6 +42,7 @@ int ParseDate(std::string_view text, std::string_view what) {
   int serial = 0;
   // Only the bare date: a time part would be ignored silently.
   if (text.size() != 10 || !ParseIsoDate(text, &serial)) throw Malformed(what, text, "a date YYYY-MM-DD");
+  if (!InCalendar(DateOfSerialDay(serial).year)) throw Malformed(what, text, "a date of the years 1900-2100");
   return serial;
 }
 
@@ -49,7 +52,14 @@ YearMonth ParseYearMonth(std::string_view text, std::string_view what) {
       !ParseWhole(text.substr(5, 2), ym.month) || ym.year < 1 || ym.month < 1 || ym.month > 12) {
     throw Malformed(what, text, "a month YYYY-MM");
   }
+  if (!InCalendar(ym.year)) throw Malformed(what, text, "a month of the years 1900-2100");
   return ym;
+}
+
+void CheckPeriodCount(long long count) {
+  if (count > kMaxPeriods) {
+    throw BadInput(std::to_string(count) + " periods asked for; a table has at most " + std::to_string(kMaxPeriods));
+  }
 }
 
 }  // namespace cw::cli

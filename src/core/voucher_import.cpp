@@ -6,6 +6,7 @@
 
 #include "base/gbk_text.h"
 #include "calendar/calendar.h"
+#include "core/amounts.h"
 #include "core/item_cache.h"
 #include "core/ledger_model.h"
 #include "core/session.h"
@@ -18,7 +19,6 @@ namespace cw {
 namespace {
 
 constexpr double kZero = 0.0000001;
-constexpr double kMaxAmount = 1e12;
 
 int MonthKey(int date) {
   Ymd d = DateOfSerialDay(date);
@@ -65,6 +65,7 @@ std::string CheckImportedVoucher(const ImportedVoucher& v) {
     if (!chart.Exists(line.item)) return StrFormat("科目代码“%s”不存在", line.item.c_str());
     if (!chart.IsLeaf(line.item)) return StrFormat("科目“%s”不是末级科目", line.item.c_str());
     if (!(line.cash >= 0 && line.cash <= kMaxAmount)) return StrFormat("金额 %.2f 无效", line.cash);
+    if (!IsWholeCents(line.cash)) return StrFormat("金额 %.10g 有两位以上的小数", line.cash);
     balance += line.debit ? line.cash : -line.cash;
   }
   if (std::fabs(balance) > 0.005) return StrFormat("借方合计与贷方合计相差 %.2f", balance);

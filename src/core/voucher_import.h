@@ -17,7 +17,9 @@ struct ImportedVoucher {
 };
 
 // The reason `voucher` cannot be imported (empty when it can): the kind's line
-// count, leaf accounts that exist, amounts, and debits equal to credits.
+// count, leaf accounts that exist, amounts (whole cents, at most kMaxAmount),
+// and debits equal to credits. Whether the lines are those a booking of the
+// kind writes is CheckImportedBooking's task (bookkeeping/booking).
 std::string CheckImportedVoucher(const ImportedVoucher& voucher);
 
 // Writes all vouchers or none. Within each month they are numbered by date

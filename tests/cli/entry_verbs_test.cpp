@@ -58,8 +58,14 @@ TEST_F(EntryVerbs, BadPagesAndRangesAreRefused) {
       {{"search", "--page", "32900", "--text", ""}, "请输入记帐说明中包含的字符串。"},
       {{"search", "--page", "32900", "--amount-eq", "1", "--amount-gt", "2"}, "one amount condition"},
       {{"search", "--page", "32900", "--from", "2024-01-01"}, "--from and --to go together"},
+      {{"search", "--page", "32900", "--from", "2024-01-02", "--to", "2024-01-01"}, "--to is before --from"},
+      {{"search", "--page", "32900", "--amount-between", "10", "5"}, "the lower amount X comes first"},
+      {{"search", "--page", "32900", "--amount-between=5"}, "missing argument"},
+      {{"entries", "--page", "32900", "--from", "2101-01"}, "1900-2100"},
       {{"initial", "set", "601", "10"}, "not an asset or liability account"},
       {{"initial", "set", "101", "-5"}, "请输入一个大于或等于0的数。"},
+      {{"initial", "set", "101", "1e13"}, "金额太大"},
+      {{"initial", "set", "101", "0.001"}, "两位小数"},
       {{"initial", "set", "101", "5", "--date", "2024-02-30"}, "请输入一个有效的日期。"},
   };
   for (const Case& c : cases) {

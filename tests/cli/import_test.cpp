@@ -86,6 +86,17 @@ TEST(ImportVerb, ARefusedLineImportsNothing) {
        "line 1"},
       {"new top-level account", R"({"accounts":[{"code":"701","name":"x","type":2}]})" "\n", "line 1"},
       {"no chart line", good + "\n", "line 1"},
+      // The rules of booking: amounts in whole cents, the kind's account types, each line on its side.
+      {"amount with three decimals", std::string(kChart) + "\n" + good + "\n" + Expense("2015-03-02", "6010101", 1.005, ""),
+       "line 3: 金额 1.005 有两位以上的小数"},
+      {"salary with its sides reversed", std::string(kChart) + "\n" + good + "\n" +
+                                             R"({"date":"2015-03-02","kind":2,"lines":[{"item":"501","cash":100,"debit":true},{"item":"10101","cash":100,"debit":false}]})",
+       "line 3: 第1条分录（501）应记在贷方"},
+      {"expense paid from an income account", std::string(kChart) + "\n" + good + "\n" +
+                                                  R"({"date":"2015-03-02","kind":3,"lines":[{"item":"6010101","cash":1,"debit":true},{"item":"501","cash":1,"debit":false}]})",
+       "line 3: 科目“501”是收入科目"},
+      {"line longer than 1 MB", std::string(kChart) + "\n" + good + "\n" + std::string((1 << 20) + 1, ' '),
+       "line 3: longer than 1 MB"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

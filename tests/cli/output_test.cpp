@@ -35,7 +35,7 @@ std::vector<std::string> Lines(const std::string& text) {
 TEST(Output, EveryVerbWritesOneJsonObject) {
   CliHome home;
   ASSERT_EQ(home.Run({"book", "--date", "2015-03-01", "--kind", "3", "--acc1", "601", "--acc2", "101", "--amount",
-                      "1.005", "--content", "引号\"和\\反斜杠"})
+                      "1.25", "--content", "引号\"和\\反斜杠"})
                 .code,
             0);
   struct Case {
@@ -62,10 +62,10 @@ TEST(Output, EveryVerbWritesOneJsonObject) {
     EXPECT_TRUE(value.is_object());
     EXPECT_TRUE(value.contains(c.key)) << r.out;
   }
-  // Text survives the round trip; amounts are cut to cents.
+  // Text and amounts survive the round trip.
   nlohmann::json voucher = home.Run({"--json", "vouchers"}).Json("vouchers")[0];
   EXPECT_EQ(voucher["content"], "引号\"和\\反斜杠");
-  EXPECT_DOUBLE_EQ(voucher["amount"], 1.0);
+  EXPECT_DOUBLE_EQ(voucher["amount"], 1.25);
 }
 
 TEST(Output, TextColumnsLineUpWithChineseText) {

@@ -125,6 +125,10 @@ TEST(VoucherVerbs, BadInputExitsWithTwoAndWritesNothing) {
   } cases[] = {
       {"amount 0", Book("2015-03-01", 3, "601", "101", "0"), "请输入一个大于0的金额"},
       {"amount above 1e12", Book("2015-03-01", 3, "601", "101", "1e13"), "金额太大"},
+      {"amount below a cent", Book("2015-03-01", 3, "601", "101", "0.001"), "两位小数"},
+      {"interest with three decimals", Book("2015-03-01", 41, "102", "101", "5", {"--acc3", "504", "--amount2", "0.125"}),
+       "两位小数"},
+      {"date before the calendar", Book("1899-12-31", 3, "601", "101", "5"), "1900-2100"},
       {"amount not a number", Book("2015-03-01", 3, "601", "101", "12,5"), "--amount"},
       {"same accounts", Book("2015-03-01", 42, "101", "101", "5"), "选择了两个相同的科目"},
       {"non-leaf account", Book("2015-03-01", 3, "503", "101", "5"), "非末级科目"},

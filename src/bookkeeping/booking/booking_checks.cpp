@@ -1,19 +1,21 @@
 #include "bookkeeping/booking/booking_checks.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "base/gbk_text.h"
 #include "bookkeeping/booking/booking_texts.h"
 #include "bookkeeping/booking/picker_items.h"
+#include "core/amounts.h"
 #include "core/item_cache.h"
 #include "core/ledger_model.h"
+#include "core/voucher_lines.h"
 
 namespace cw {
 namespace {
 
 using namespace booking_texts;
 
-constexpr double kMaxAmount = 1e12;
 constexpr EntryField kAccountFields[kPickerCount] = {EntryField::kAccount1, EntryField::kAccount2,
                                                      EntryField::kAccount3};
 
@@ -31,8 +33,9 @@ Refusal CheckAmounts(const Booking& b) {
   if (!(b.amount1 > 0)) return {kNeedAmount, EntryField::kAmount1};
   if (b.kind == kKindSale && !(b.amount2 > 0)) return {kNeedAmount, EntryField::kAmount2};
   if (second_amount && !(b.amount2 >= 0)) return {kNegativeAmount, EntryField::kAmount2};
-  if (b.amount1 > kMaxAmount) return {kAmountTooLarge, EntryField::kAmount1};
-  if (second_amount && b.amount2 > kMaxAmount) return {kAmountTooLarge, EntryField::kAmount2};
+  if (std::string why = CheckAmountLimits(b.amount1); !why.empty()) return {why, EntryField::kAmount1};
+  if (!second_amount) return {};
+  if (std::string why = CheckAmountLimits(b.amount2); !why.empty()) return {why, EntryField::kAmount2};
   return {};
 }
 
@@ -76,7 +79,59 @@ std::string CheckListed(const Booking& b, int line) {
   return {};
 }
 
+// The booking whose lines an imported voucher claims to be (see CheckImportedBooking).
+Booking BookingOfLines(const ImportedVoucher& v) {
+  auto item = [&](std::size_t i) { return i < v.lines.size() ? v.lines[i].item : std::string(); };
+  auto cash = [&](std::size_t i) { return i < v.lines.size() ? v.lines[i].cash : 0.0; };
+  Booking b;
+  b.date = v.date;
+  b.kind = v.kind;
+  b.deposit_code = v.deposit_code;
+  b.account1 = item(0);
+  b.account2 = item(1);
+  b.account3 = item(2);
+  b.amount1 = cash(0);
+  if (KindStored(v.kind) == kKindSale) {
+    b.amount2 = cash(1);
+  } else if (LineCount(KindStored(v.kind)) == 3) {
+    b.amount2 = cash(2);
+  }
+  return b;
+}
+
 }  // namespace
+
+std::string CheckAmountLimits(double amount) {
+  if (amount > kMaxAmount) return kAmountTooLarge;
+  if (!IsWholeCents(amount)) return kSubCentAmount;
+  return {};
+}
+
+std::string CheckImportedBooking(const ImportedVoucher& voucher) {
+  Booking booking = BookingOfLines(voucher);
+  if (!IsBookingKind(booking.kind)) return StrFormat("没有记账类型 %d。", booking.kind);
+  const int lines = LineCount(KindStored(booking.kind));
+  if (static_cast<int>(voucher.lines.size()) != lines) {
+    return StrFormat("%s应有%d条分录，实有%d条。", KindName(booking.kind).c_str(), lines,
+                     static_cast<int>(voucher.lines.size()));
+  }
+  FillAccountTypes(booking);
+  if (std::string why = CheckTypedBooking(booking); !why.empty()) return why;
+  const std::vector<VoucherLine> expected = ComposeLines(booking);
+  for (int i = 0; i < lines; ++i) {
+    const VoucherLine& want = expected[i];
+    const VoucherLine& got = voucher.lines[i];
+    if (std::fabs(want.cash - got.cash) >= 0.005) {
+      return StrFormat("第%d条分录（%s）的金额应为%.2f。", i + 1, got.item.c_str(), want.cash);
+    }
+    // A line of 0 (a sale without gain or loss) has no side to check.
+    if (want.debit != got.debit && want.cash >= 0.005) {
+      return StrFormat("第%d条分录（%s）应记在%s方：%s的借贷方向由科目类型决定。", i + 1, got.item.c_str(),
+                       want.debit ? "借" : "贷", KindName(booking.kind).c_str());
+    }
+  }
+  return {};
+}
 
 Refusal CheckEntry(const Booking& booking) {
   if (Refusal r = CheckAmounts(booking)) return r;

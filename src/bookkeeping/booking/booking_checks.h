@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/booking.h"
+#include "core/voucher_import.h"
 
 namespace cw {
 
@@ -25,11 +26,17 @@ struct Refusal {
 //   1. amount 1 above 0;  2. for kind 10 amount 2 (the proceeds) above 0;
 //   3. amount 2 not below 0 (interest or proceeds are never negative: the
 //      voucher lines would carry negative amounts);
-//   4. amount 1, then amount 2, at most 1e12;
+//   4. amount 1, then amount 2, within CheckAmountLimits;
 //   5. every account of the kind's lines selected and in the chart cache;
 //   6. account 1 different from account 2.
 // Amount 2 counts only for the three-line kinds. Reads the chart cache.
 Refusal CheckEntry(const Booking& booking);
+
+// The limits every amount shares, whichever way it is entered: at most
+// kMaxAmount and whole cents (the dialog's input takes no more than two
+// decimals; typed, imported and opening amounts are held to the same). The
+// refusal, empty when `amount` passes; whether it must be above 0 is the caller's.
+std::string CheckAmountLimits(double amount);
 
 // Sets the three account types from the chart cache.
 void FillAccountTypes(Booking& booking);
@@ -41,5 +48,14 @@ void FillAccountTypes(Booking& booking);
 // deposit code one of the list for kind 40 and 0 otherwise. The types must be
 // filled (FillAccountTypes).
 std::string CheckTypedBooking(const Booking& booking);
+
+// The refusal of an imported voucher by the rules of booking, empty when it
+// passes. Its lines stand for a booking of its kind: the accounts in line
+// order, the amount of line 0 and, for three-line kinds, the proceeds (line 1
+// of kind 10) or the interest (line 2 of kinds 13 and 41). That booking must
+// pass CheckTypedBooking (the account types the kind allows), and the lines
+// must be the ones booking it writes: each on the side the debit rule gives,
+// with the amount it gives. Reads the chart cache.
+std::string CheckImportedBooking(const ImportedVoucher& voucher);
 
 }  // namespace cw

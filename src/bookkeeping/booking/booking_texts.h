@@ -10,6 +10,7 @@ inline constexpr char kInputErrorCaption[] = "操作错误";
 inline constexpr char kNeedAmount[] = "请输入一个大于0的金额！";
 inline constexpr char kNegativeAmount[] = "金额不能小于0！";
 inline constexpr char kAmountTooLarge[] = "金额太大， 请根据您的费用输入金额。";
+inline constexpr char kSubCentAmount[] = "金额最多只能有两位小数！";
 inline constexpr char kNoAccount[] = "您没有设置科目，请先设置。";
 inline constexpr char kSameAccounts[] = "选择了两个相同的科目，请重新选择！";
 

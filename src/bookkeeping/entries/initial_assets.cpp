@@ -5,6 +5,7 @@
 #include <map>
 
 #include "base/gbk_text.h"
+#include "bookkeeping/booking/booking_checks.h"
 #include "bookkeeping/entries/entry_keys.h"
 #include "bookkeeping/entries/entry_layout.h"
 #include "bookkeeping/entries/entry_rows.h"
@@ -153,6 +154,13 @@ bool CheckInitialEdit(GridModel& table, int row, int column, const std::string& 
   if ((column == kInitialAssets || column == kInitialLiabilities) && (!ReadAmount(text, &amount) || amount < 0)) {
     prompter.Inform(entry_texts::kInvalidAmount, "提示", PromptStyle::Error);
     return false;
+  }
+  // The limits of the booking dialog: the amount becomes a voucher like any other.
+  if (column == kInitialAssets || column == kInitialLiabilities) {
+    if (std::string why = CheckAmountLimits(amount); !why.empty()) {
+      prompter.Inform(why, "提示", PromptStyle::Error);
+      return false;
+    }
   }
   if (text != table.Cell(row, column)) SetEdited(table, row, true);
   return true;

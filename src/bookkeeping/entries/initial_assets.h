@@ -50,7 +50,8 @@ bool InitialCellEditable(const GridModel& table, int row, int column, const std:
 
 // Checks an edited text before it is stored: "日期" must be a real date
 // ("请输入一个有效的日期。"), "财产" and "负债" a number of at least 0, empty
-// meaning 0 ("请输入一个大于或等于0的数。"); both shown in the error style.
+// meaning 0 ("请输入一个大于或等于0的数。") and within the booking dialog's
+// limits (CheckAmountLimits); all shown in the error style.
 // When the text is accepted and differs from the cell, the row is marked
 // edited. Returns whether the text is accepted.
 bool CheckInitialEdit(GridModel& table, int row, int column, const std::string& text, Prompter& prompter);

@@ -56,6 +56,12 @@ TEST_F(BookingChecksTest, DialogChecksInOrder) {
       {"interest not a number", 41, [&](BookingForm& f) { f.amount2 = nan; }, kNegativeAmount, EntryField::kAmount2},
       {"exactly 1e12", 3, [](BookingForm& f) { f.amount1 = 1e12; }, "", EntryField::kNone},
       {"above 1e12", 3, [](BookingForm& f) { f.amount1 = 1e12 + 0.01; }, kAmountTooLarge, EntryField::kAmount1},
+      {"whole cents", 3, [](BookingForm& f) { f.amount1 = 0.29; }, "", EntryField::kNone},
+      {"whole cents just below 1e12", 3, [](BookingForm& f) { f.amount1 = 999999999999.99; }, "", EntryField::kNone},
+      {"a tenth of a cent", 3, [](BookingForm& f) { f.amount1 = 0.001; }, kSubCentAmount, EntryField::kAmount1},
+      {"half a cent on a large amount", 3, [](BookingForm& f) { f.amount1 = 1e10 + 0.005; }, kSubCentAmount,
+       EntryField::kAmount1},
+      {"interest below a cent", 41, [](BookingForm& f) { f.amount2 = 0.125; }, kSubCentAmount, EntryField::kAmount2},
       {"amount 2 above 1e12", 41, [](BookingForm& f) { f.amount2 = 2e12; }, kAmountTooLarge, EntryField::kAmount2},
       {"amount 1 too large before amount 2", 10, [](BookingForm& f) { f.amount1 = f.amount2 = 2e12; },
        kAmountTooLarge, EntryField::kAmount1},
@@ -133,6 +139,31 @@ TEST_F(BookingChecksTest, DepositCodesOfTypedBookings) {
     Booking b = c.kind == 40 ? Make("2024-05-10", 40, "101", "10201", 5) : Make("2024-05-10", 3, "601", "101", 5);
     b.deposit_code = c.deposit_code;
     EXPECT_EQ(c.accepted, CheckTypedBooking(b).empty()) << c.kind << " " << c.deposit_code;
+  }
+}
+
+// An imported voucher passes when its lines are those its booking writes, and
+// is refused when any line stands on the other side.
+TEST_F(BookingChecksTest, ImportedVouchersAreTheLinesOfABooking) {
+  // Not 42: the fixture's chart has one cash account only.
+  for (int kind : {1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 40, 41, 43}) {
+    SCOPED_TRACE(kind);
+    BookingForm form = Valid(kind);
+    // Kinds between two accounts of one type need two different ones.
+    if (form.accounts[1] == form.accounts[0]) form.accounts[1] = PickerItems(kind, 1).front().code;
+    Booking booking = ComposeBooking(form);
+    FillAccountTypes(booking);
+    ASSERT_EQ("", CheckTypedBooking(booking));
+    const ImportedVoucher voucher = VoucherOfBooking(booking);
+    EXPECT_EQ("", CheckImportedBooking(voucher));
+    for (std::size_t i = 0; i < voucher.lines.size(); ++i) {
+      ImportedVoucher flipped = voucher;
+      flipped.lines[i].debit = !flipped.lines[i].debit;
+      EXPECT_NE("", CheckImportedBooking(flipped)) << "line " << i;
+    }
+    ImportedVoucher short_of_a_line = voucher;
+    short_of_a_line.lines.pop_back();
+    EXPECT_NE("", CheckImportedBooking(short_of_a_line));
   }
 }
 
