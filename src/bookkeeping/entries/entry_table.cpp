@@ -96,7 +96,14 @@ void EntryTable::ApplyReplace(GridModel& table, int old_number, int new_number) 
   ShiftKeys(table, old_number, /*up=*/false);
   ShiftKeys(table, new_number - 1, /*up=*/true);
   InsertVoucher(table, new_number);
+  // A voucher that left for, or came from, a month before the range changes
+  // what is brought forward into it.
+  if (old_number < range_.first || new_number < range_.first) RefreshOpening();
   Arrange(table);
+}
+
+void EntryTable::RefreshOpening() {
+  if (opening_) opening_ = OpeningBalance(page_, range_.first);
 }
 
 void EntryTable::ApplyDelete(GridModel& table, int number) {

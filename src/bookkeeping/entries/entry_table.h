@@ -61,6 +61,8 @@ class EntryTable {
   // Reads voucher `number` and adds its row when the page lists it.
   void InsertVoucher(GridModel& table, int number);
   void Arrange(GridModel& table);
+  // Reads the balance brought forward again (pages with an opening row).
+  void RefreshOpening();
 
   int page_ = 0;
   EntryLayout layout_;

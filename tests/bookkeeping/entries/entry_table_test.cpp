@@ -187,6 +187,11 @@ TEST_F(EntryTableTest, UpdatesInPlaceFollowTheEnginesRenumbering) {
   page.ApplyReplace(table, 202405001, replaced);
   expect_fresh("replace to a later day");
 
+  const int april = ReplaceVoucher(202405002, Make("2024-04-30", 3, "601", "101", 2, "二改"));
+  ASSERT_EQ(202404001, april);
+  page.ApplyReplace(table, 202405002, april);
+  expect_fresh("replace to a month before the range: the opening row follows");
+
   ASSERT_TRUE(DeleteVoucher(202405002));
   page.ApplyDelete(table, 202405002);
   expect_fresh("delete");
@@ -220,6 +225,18 @@ TEST_F(EntryTableTest, SearchResultsUseTheSearchedPagesColumnsWithoutRunningBala
             Rows(table, {"说明", "收入", "支出"}));
   for (const GridColumn& column : table.Columns()) EXPECT_NE("收支盈余", column.title);
   EXPECT_EQ("收入支出记账 - 查找结果", CaptionOf(page).title);
+}
+
+TEST_F(EntryTableTest, SearchedOpeningAmountsShowTheirAccountAndAmountColumn) {
+  Book("2024-05-01", 1, "102", "502", 1000, "开户");
+  Book("2024-05-01", 1, "202", "502", 300, "卡债");
+  SearchConditions conditions;
+  conditions.page = 32907;
+  EntryTable page(conditions);
+  const std::vector<std::string> rows = Rows(page.Build(), {"类别", "财产", "负债"});
+  ASSERT_GE(rows.size(), 2u);
+  EXPECT_EQ("202405001|银行存款|1000.00|", rows[0]);
+  EXPECT_EQ("202405002|信用卡||300.00", rows[1]);
 }
 
 TEST_F(EntryTableTest, CaptionsNameTheRangeAndOfferTheChangeLinkOnEntryPages) {
