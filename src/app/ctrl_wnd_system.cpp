@@ -25,6 +25,7 @@ bool CCtrlWndSystem::ShowPage(int page, bool forced, const PageParams*) {
   accounts_ = nullptr;
   if (page == cmd::kUserManagement) {
     users_ = new UserManagementPage(this);
+    connect(users_, &UserManagementPage::UserChanged, this, &CHmCtrlWnd::UserChanged);
     SetDataWidget(users_);
   } else {
     accounts_ = new CItemPage(kTypeCash, this);

@@ -120,6 +120,15 @@ void CMainFrame::StartUserLogon() {
 
 void CMainFrame::EndUserLogon() { EndLogonWork(profile_); }
 
+void CMainFrame::RefreshProfile(int person_no) {
+  if (person_no != person_no_) return;
+  profile_ = LoadUserProfile(person_no_, demo_);
+  setWindowTitle(Q(FrameTitle(ProgramVersion(), profile_.name)));
+  UpdateMenuStates();
+  if (module_) module_->UpdateProfile(profile_);
+  UpdateToolbarStates();
+}
+
 void CMainFrame::Relogin() {
   // The login dialog may open the other data set: a run still going finishes first.
   CExecuteCP::WaitForAll();
@@ -385,6 +394,7 @@ void CMainFrame::ReplaceModule(CHmCtrlWnd* module) {
     SaveDataAlignment(person_no_, vertical);
     module_->SetDataAlignment(layout_.vertical, layout_.percent);
   });
+  connect(module_, &CHmCtrlWnd::UserChanged, this, &CMainFrame::RefreshProfile);
   module_->show();
 }
 

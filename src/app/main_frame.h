@@ -81,6 +81,8 @@ class CMainFrame : public QMainWindow {
   // The logon start-up and its end (also at re-login).
   void StartUserLogon();
   void EndUserLogon();
+  // Reads the profile again when `person_no` is the logged-in user.
+  void RefreshProfile(int person_no);
   void Relogin();
 
   void RunCalculator();

@@ -11,7 +11,6 @@
 #include "bookkeeping/entries/entry_keys.h"
 #include "bookkeeping/entries/entry_table.h"
 #include "bookkeeping/entries/initial_assets.h"
-#include "bookkeeping/entries/person_names.h"
 #include "calendar/calendar.h"
 #include "cli/cli_error.h"
 #include "cli/grid_output.h"
@@ -126,16 +125,15 @@ Document SetInitialAmount(Invocation& invocation) {
   GridModel table = BuildInitialTable(Today());
   const int row = InitialRowOf(table, code);
   if (row < 0) throw BadInput(code + " is not an asset or liability account");
-  const std::string name = PersonNames().NameOf(LoggedInPerson());
   const int amount_column = InitialAmountColumn(code);
-  if (!InitialCellEditable(table, row, amount_column, name))
+  if (!InitialCellEditable(table, row, amount_column, LoggedInPerson()))
     throw BadInput("the opening amount of " + code + " was entered by another user or is audited");
   if (auto date = options.Value("date")) Edit(table, row, kInitialDate, *date);
   if (auto content = options.Value("content")) Edit(table, row, kInitialDescription, *content);
   Edit(table, row, amount_column, amount);
 
   const std::string counter = options.Value("counter").value_or("");
-  switch (SaveInitialAssets(table, name, [&counter] { return counter; })) {
+  switch (SaveInitialAssets(table, LoggedInPerson(), [&counter] { return counter; })) {
     case InitialSaveResult::kNoCounterAccount:
       throw BadInput(counter.empty() ? "no initial-income account: give one with --counter CODE"
                                      : "--counter: " + counter + " is not an income account without sub-accounts");

@@ -35,6 +35,9 @@ class CHmCtrlWnd : public CControlWnd {
   virtual bool CommandAvailable(int command) const { return false; }
   virtual void OnCommand(int command) {}
 
+  // The logged-in user's profile read again (he changed his own record).
+  void UpdateProfile(const LogonProfile& profile) { profile_ = profile; }
+
   // The split of data windows for modules that show two ("DataWndVertAlign",
   // "DataWndAlignPercent").
   void SetDataAlignment(bool vertical, int percent) {
@@ -52,6 +55,9 @@ class CHmCtrlWnd : public CControlWnd {
   // The user chose how the data windows are split (vertical: one above the
   // other); the frame keeps the choice for the user.
   void DataAlignmentChosen(bool vertical);
+  // The record of user `person_no` changed; when he is the one logged in, the
+  // frame reads his profile again (his name in the title, his rights).
+  void UserChanged(int person_no);
 
  protected:
   const LogonProfile& Profile() const { return profile_; }

@@ -4,6 +4,8 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QTest>
 #include <QAbstractButton>
@@ -13,6 +15,9 @@
 #include "app/ctrl_wnd_system.h"
 #include "app/frame_title.h"
 #include "app/user_logon.h"
+#include "controls/list_wnd.h"
+#include "prefs/ui/user_input_dialog.h"
+#include "prefs/ui/user_management_page.h"
 #include "app_ui_fixture.h"
 #include "core/schema_version.h"
 #include "core/settings.h"
@@ -179,6 +184,26 @@ TEST_F(MainFrameTest, ClosingStoresThePlacementAndClosesTheData) {
   EXPECT_EQ(0, settings::GetNumber("Wnd", "Maximum"));
   EXPECT_FALSE(Database::IsOpen());
   EXPECT_EQ(nullptr, frame->Module());
+}
+
+TEST_F(MainFrameTest, RenamingOneselfRenamesTheTitle) {
+  auto frame = Open(kDad);
+  ASSERT_TRUE(frame->ShowPage(cmd::kUserManagement));
+  auto* page = frame->findChild<UserManagementPage*>();
+  ASSERT_NE(nullptr, page);
+  page->Grid()->SelectRow(page->Grid()->Model().FindKey(RowKey(kDad)));
+  bool renamed = false;
+  testing::OnModal<CUserInput>(
+      [](CUserInput* dialog) {
+        dialog->findChild<QLineEdit*>("name")->setText("老爸");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+      },
+      &renamed);
+  page->ChangeUser();
+  ASSERT_TRUE(renamed);
+  EXPECT_EQ(QString::fromStdString(FrameTitle(ProgramVersion(), "老爸")), frame->windowTitle());
+  EXPECT_EQ("老爸", frame->Profile().name);
+  EXPECT_EQ(kDad, frame->Profile().person_no);
 }
 
 TEST_F(MainFrameTest, DataSetOfANewerProgramStopsTheStart) {

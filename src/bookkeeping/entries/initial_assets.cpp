@@ -23,25 +23,18 @@
 namespace cw {
 namespace {
 
-
-// The account's path without the trailing separator: "银行存款\工商银行".
-std::string Category(const std::string& account) {
-  std::string path = CItemCache::Instance().FullPath(account);
-  if (!path.empty() && path.back() == '\\') path.pop_back();
-  return path;
-}
-
 GridRow InitialRow(const std::string& account, const EntryVoucher* voucher, int today, const PersonNames& names) {
   GridRow row;
   row.key = InitialRowKey(voucher ? voucher->number : 0, account);
   row.cells.resize(LayoutOfPage(kPageInitial).columns.size());
   row.cells[kInitialDate] = IsoDate(voucher ? voucher->date : today);
-  row.cells[kInitialCategory] = Category(account);
+  row.cells[kInitialCategory] = AccountPath(account);
   row.checkable = true;
   if (voucher) {
     row.cells[kInitialDescription] = voucher->Description();
     row.cells[InitialAmountColumn(account)] = AmountText(voucher->Amount1());
     row.cells[kInitialPerson] = names.NameOf(voucher->person);
+    row.user_value = voucher->person;
     row.cells[kInitialChecker] = names.NameOf(voucher->checker);
   }
   return row;
@@ -73,7 +66,7 @@ void SetEdited(GridModel& table, int row, bool edited) {
 
 // Writes one edited row through the engine and updates its key and the keys
 // of the rows the engine renumbered. False when the engine failed.
-bool SaveRow(GridModel& table, int row, const std::string& counter, const std::string& user_name) {
+bool SaveRow(GridModel& table, int row, const std::string& counter, int person_no, const std::string& user_name) {
   const EntryKey key = ParseEntryKey(table.Key(row));
   const double amount = AmountOf(table.Cell(row, InitialAmountColumn(key.account)));
   int number = 0;
@@ -100,6 +93,7 @@ bool SaveRow(GridModel& table, int row, const std::string& counter, const std::s
   }
   table.SetKey(row, InitialRowKey(number, key.account));
   table.SetCell(row, kInitialPerson, number > 0 ? user_name : std::string());
+  table.SetUserValue(row, number > 0 ? person_no : 0);
   return true;
 }
 
@@ -137,10 +131,10 @@ GridModel BuildInitialTable(int today) {
   return table;
 }
 
-bool InitialCellEditable(const GridModel& table, int row, int column, const std::string& user_name) {
+bool InitialCellEditable(const GridModel& table, int row, int column, int person_no) {
   if (row < 0 || row >= table.RowCount()) return false;
-  const std::string& person = table.Cell(row, kInitialPerson);
-  if ((!person.empty() && person != user_name) || !table.Cell(row, kInitialChecker).empty()) return false;
+  const int person = table.Row(row).user_value;
+  if ((person != 0 && person != person_no) || !table.Cell(row, kInitialChecker).empty()) return false;
   if (column == kInitialDate || column == kInitialDescription) return true;
   return column == InitialAmountColumn(ParseEntryKey(table.Key(row)).account);
 }
@@ -205,18 +199,19 @@ std::string InitialIncomeAccount(const CounterChooser& choose) {
   return chosen;
 }
 
-InitialSaveResult SaveInitialAssets(GridModel& table, const std::string& user_name, const CounterChooser& choose) {
+InitialSaveResult SaveInitialAssets(GridModel& table, int person_no, const CounterChooser& choose) {
   if (!HasEditedRows(table)) return InitialSaveResult::kNothingEdited;
   const std::string counter = InitialIncomeAccount(choose);
   if (counter.empty()) return InitialSaveResult::kNoCounterAccount;
 
   // Saved on a copy, so that a failure half-way leaves the shown table as it was.
+  const std::string user_name = PersonNames().NameOf(person_no);
   GridModel saved = table;
   Transaction transaction;
   if (!transaction.ok()) return InitialSaveResult::kFailed;
   for (int row = 0; row < saved.RowCount(); ++row) {
     if (!ParseEntryKey(saved.Key(row)).edited) continue;
-    if (!SaveRow(saved, row, counter, user_name)) {
+    if (!SaveRow(saved, row, counter, person_no, user_name)) {
       transaction.Fail();
       return InitialSaveResult::kFailed;
     }

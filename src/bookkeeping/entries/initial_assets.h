@@ -6,7 +6,8 @@
 // initial-income counter-account.
 //
 // Rows are keyed "<voucher>,<account>" (no voucher yet: ",<account>"), with
-// ",1" once a cell was edited (entry_keys.h). The table is edited in place:
+// ",1" once a cell was edited (entry_keys.h); a row's user value is the
+// number of the user who entered its voucher (0 without one). The table is edited in place:
 // "日期", "说明" and the row's own amount column ("财产" for assets, "负债" for
 // liabilities) of the rows the current user may change; "保存" writes the
 // edited rows.
@@ -43,10 +44,11 @@ int InitialRowOf(const GridModel& table, const std::string& account);
 // today's date (`today`, a serial day) and empty amounts.
 GridModel BuildInitialTable(int today);
 
-// Whether a cell may be edited by user `user_name`: the row's "制单" is empty
-// or that user, its "审核" is empty, and the cell is "日期", "说明" or the
-// amount column of the account's kind.
-bool InitialCellEditable(const GridModel& table, int row, int column, const std::string& user_name);
+// Whether a cell may be edited by user `person_no`: the row has no voucher or
+// one that user entered (told by number, so a renamed user keeps his rows),
+// its "审核" is empty, and the cell is "日期", "说明" or the amount column of
+// the account's kind.
+bool InitialCellEditable(const GridModel& table, int row, int column, int person_no);
 
 // Checks an edited text before it is stored: "日期" must be a real date
 // ("请输入一个有效的日期。"), "财产" and "负债" a number of at least 0, empty
@@ -81,15 +83,15 @@ enum class InitialSaveResult {
   kNothingEdited,     // no row was marked edited
   kNoCounterAccount,  // no counter-account: nothing written
   kSaved,
-  kFailed,  // the data store reported why; nothing written, build the table again
+  kFailed,  // the data store reported why; nothing written, the table keeps its edits
 };
 
-// "保存": writes every edited row as user `user_name` (the logged-in user) and
+// "保存": writes every edited row as user `person_no` (the logged-in user) and
 // clears the marks. Amount 0 deletes the row's voucher (the row stays, without
 // voucher and "制单"); an amount above 0 writes or replaces the voucher: line
 // 0 the account (debit for an asset, credit for a liability), line 1 the
 // counter-account, both with the description. All of it is one transaction;
 // the keys of rows renumbered on the way follow.
-InitialSaveResult SaveInitialAssets(GridModel& table, const std::string& user_name, const CounterChooser& choose);
+InitialSaveResult SaveInitialAssets(GridModel& table, int person_no, const CounterChooser& choose);
 
 }  // namespace cw

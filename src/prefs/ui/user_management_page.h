@@ -27,6 +27,8 @@ class UserManagementPage : public QWidget {
   };
 
   explicit UserManagementPage(QWidget* parent = nullptr);
+  // Keeps the column widths and the sort for the user's next visit.
+  ~UserManagementPage() override;
 
   CListWnd* Grid() const { return grid_; }
 
@@ -38,6 +40,10 @@ class UserManagementPage : public QWidget {
   // Runs one of the page's commands; false for a command the page does not have
   // or that is greyed.
   bool RunCommand(int command);
+
+ signals:
+  // A user was added or his record changed (name, level, state, rights).
+  void UserChanged(int person_no);
 
  public slots:
   // Builds the table again from the data set.
@@ -64,6 +70,9 @@ class UserManagementPage : public QWidget {
   void DeleteRows(const std::vector<int>& person_nos, bool ticked);
   // The row's cells from the data set, after the user was added or changed.
   void RefreshRow(int person_no);
+
+  // The table's number for its column layout ("User%d/T200").
+  static constexpr int kLayoutTable = 33200;
 
   CListWnd* grid_ = nullptr;
 };

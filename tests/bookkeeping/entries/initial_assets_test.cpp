@@ -37,7 +37,7 @@ class InitialAssetsTest : public EntriesTest {
     InitialEditStored(table_, row, column);
     return true;
   }
-  InitialSaveResult Save(const CounterChooser& choose = {}) { return SaveInitialAssets(table_, "管理员", choose); }
+  InitialSaveResult Save(const CounterChooser& choose = {}) { return SaveInitialAssets(table_, 1, choose); }
   int VoucherOf(const std::string& account) const { return ParseEntryKey(table_.Key(RowOf(account))).voucher; }
 
   GridModel table_;
@@ -192,9 +192,26 @@ TEST_F(InitialAssetsTest, OnlyOwnUnauditedRowsHaveEditableCells) {
     SCOPED_TRACE(c.account);
     std::vector<bool> editable;
     for (int column = 0; column < 8; ++column)
-      editable.push_back(InitialCellEditable(table_, RowOf(c.account), column, "管理员"));
+      editable.push_back(InitialCellEditable(table_, RowOf(c.account), column, 1));
     EXPECT_EQ(c.editable, editable);
   }
+}
+
+TEST_F(InitialAssetsTest, ARenamedUserKeepsHisRows) {
+  auto rename = [](const char* name) {
+    ASSERT_EQ(1, Database::Execute(Database::LoadStatement(324), {std::string(name), 0, 1}));
+  };
+  Book("2024-05-01", 1, "102", "502", 100);
+  rename("老王");
+  table_ = BuildInitialTable(Day("2024-05-10"));
+  EXPECT_EQ("老王", table_.Cell(RowOf("102"), kInitialPerson));
+  EXPECT_TRUE(InitialCellEditable(table_, RowOf("102"), kInitialAssets, 1));
+  EXPECT_FALSE(InitialCellEditable(table_, RowOf("102"), kInitialAssets, AddUser("李四")));
+  ASSERT_TRUE(Edit("101", kInitialAssets, "50"));
+  ASSERT_EQ(InitialSaveResult::kSaved, Save());
+  EXPECT_EQ("老王", table_.Cell(RowOf("101"), kInitialPerson)) << "制单 names the user as he is called now";
+  EXPECT_TRUE(InitialCellEditable(table_, RowOf("101"), kInitialAssets, 1));
+  rename("管理员");
 }
 
 }  // namespace
