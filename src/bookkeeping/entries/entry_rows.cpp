@@ -7,13 +7,13 @@
 #include "bookkeeping/booking/voucher_search.h"
 #include "bookkeeping/entries/entry_keys.h"
 #include "bookkeeping/entries/entry_texts.h"
+#include "bookkeeping/entries/initial_assets.h"
 #include "calendar/calendar.h"
 #include "core/item_cache.h"
 #include "core/ledger_model.h"
 
 namespace cw {
 namespace {
-
 
 // Cells in the page's full layout: column 2 on are the page's own.
 using Cells = std::vector<std::string>;
@@ -87,6 +87,12 @@ void FillCreditCard(Cells& cells, const EntryVoucher& v) {
   if (std::fabs(v.Amount2()) >= 0.0000001) Put(cells, 6, AmountText(v.Amount2()));
 }
 
+// An opening amount: the account's path, and the amount as property or as debt.
+void FillInitial(Cells& cells, const EntryVoucher& v) {
+  Put(cells, kInitialCategory, AccountPath(v.Account(0)));
+  Put(cells, InitialAmountColumn(v.Account(0)), AmountText(v.Amount1()));
+}
+
 void FillPageCells(int page, Cells& cells, const EntryVoucher& v) {
   switch (page) {
     case 32900: FillIncomeExpense(cells, v); break;
@@ -99,6 +105,7 @@ void FillPageCells(int page, Cells& cells, const EntryVoucher& v) {
     case 32904: PutPair(cells, v, 5, false); break;  // 借出: lent-funds account first
     case 32905: PutPair(cells, v, 7, true); break;   // 借入: the lender's account is line 1
     case 32906: FillInvestment(cells, v); break;
+    case kPageInitial: FillInitial(cells, v); break;
     case 32908: FillCreditCard(cells, v); break;
     default: break;
   }
@@ -139,6 +146,12 @@ std::vector<SearchLine> LinesForListing(const EntryVoucher& v) {
 }
 
 }  // namespace
+
+std::string AccountPath(const std::string& account) {
+  std::string path = CItemCache::Instance().FullPath(account);
+  if (!path.empty() && path.back() == '\\') path.pop_back();
+  return path;
+}
 
 std::string AmountText(double amount) { return StrFormat("%.2f", std::fabs(amount) < 0.005 ? 0.0 : amount); }
 

@@ -22,6 +22,9 @@ inline constexpr Rgb kGeneratedRowBackground{215, 230, 250};
 // only the generated row of its gain or interest, keyed by minus its number.
 std::optional<GridRow> VoucherRow(const EntryLayout& layout, const EntryVoucher& voucher, const PersonNames& names);
 
+// The account's path without the trailing separator: "银行存款\工商银行".
+std::string AccountPath(const std::string& account);
+
 // "%.2f", and the number read back from such a cell (0 for an empty cell).
 std::string AmountText(double amount);
 double AmountOf(const std::string& cell);
