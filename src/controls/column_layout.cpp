@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/gbk_text.h"
+#include "core/ledger_model.h"
 #include "core/settings.h"
 
 namespace cw {
@@ -14,14 +16,25 @@ std::string WidthName(int column) { return "Col" + std::to_string(column); }
 }  // namespace
 
 void LoadColumnLayout(GridModel& model, int table, int person_no) {
-  const std::string key = settings::TableKey(person_no, table);
+  LoadColumnLayout(model, settings::TableKey(person_no, table));
+}
+
+void SaveColumnLayout(const GridModel& model, int table, int person_no) {
+  SaveColumnLayout(model, settings::TableKey(person_no, table));
+}
+
+std::string SearchLayoutKey(int searched_page, int person_no) {
+  return StrFormat("%s_%03d", settings::TableKey(person_no, kPageSearchResult).c_str(), searched_page % 1000);
+}
+
+void LoadColumnLayout(GridModel& model, const std::string& key, StoredSort sort) {
   for (int column = 0; column < model.ColumnCount(); ++column) {
     const int width = settings::GetNumber(key, WidthName(column));
     if (width > 0) model.SetColumnWidth(column, std::clamp(width, kMinStoredWidth, kMaxStoredWidth));
   }
   // Only what was stored replaces the table's defaults: a table never saved
   // keeps the sort and the columns its module chose.
-  if (model.SortEnabled() && settings::HasNumber(key, "SortCol")) {
+  if ((model.SortEnabled() || sort == StoredSort::kAlways) && settings::HasNumber(key, "SortCol")) {
     const bool ascending = settings::HasNumber(key, "Ascending") ? settings::GetNumber(key, "Ascending") != 0
                                                                  : model.Ascending();
     model.EnableSort(settings::GetNumber(key, "SortCol"), ascending);
@@ -34,8 +47,7 @@ void LoadColumnLayout(GridModel& model, int table, int person_no) {
   }
 }
 
-void SaveColumnLayout(const GridModel& model, int table, int person_no) {
-  const std::string key = settings::TableKey(person_no, table);
+void SaveColumnLayout(const GridModel& model, const std::string& key) {
   unsigned mask = 0;
   for (int column = 0; column < model.ColumnCount(); ++column) {
     settings::SetNumber(key, WidthName(column), model.Column(column).width);

@@ -103,6 +103,11 @@ TEST(ColumnLayoutTest, SortIsStoredOnlyForSortingTables) {
   settings::SetNumber("User1/T950", "SortCol", 2);
   LoadColumnLayout(model, 950, 1);
   EXPECT_FALSE(model.SortEnabled());
+
+  // A table sorted on request (a "排序" command) gets its stored sort back.
+  LoadColumnLayout(model, "User1/T950", StoredSort::kAlways);
+  ASSERT_TRUE(model.SortEnabled());
+  EXPECT_EQ(2, model.SortColumn());
 }
 
 }  // namespace

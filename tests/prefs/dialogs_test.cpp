@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "controls/list_wnd.h"
+#include "core/session.h"
 #include "prefs/login.h"
 #include "prefs/ui/change_password_dialog.h"
 #include "prefs/ui/user_input_dialog.h"
@@ -142,6 +143,27 @@ TEST_F(DialogsTest, PageShowsUsersAndDeletesTickedRows) {
   EXPECT_EQ("李四", table.Cell(1, 0));
   EXPECT_FALSE(FindUserByNumber(zhang));
   EXPECT_EQ(user_texts::kKeepAdministrator, prompter_.shown.back().text);
+}
+
+TEST_F(DialogsTest, PageKeepsItsColumnWidthsAndSortForTheNextVisit) {
+  Add("张三");
+  Add("李四");
+  // Stored for a user of its own, so that other tests keep the default order.
+  SetLoggedInPerson(99);
+  {
+    UserManagementPage page;
+    page.Grid()->Model().SetColumnWidth(3, 300);
+    page.Grid()->Model().EnableSort(0, false);
+  }
+  {
+    UserManagementPage page;
+    const GridModel& table = page.Grid()->Model();
+    EXPECT_EQ(300, table.Column(3).width);
+    EXPECT_TRUE(table.SortEnabled());
+    EXPECT_EQ(0, table.SortColumn());
+    EXPECT_FALSE(table.Ascending());
+  }
+  SetLoggedInPerson(1);
 }
 
 TEST_F(DialogsTest, ContextMenuDeletesTheRowUnderTheMouse) {

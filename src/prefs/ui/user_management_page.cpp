@@ -5,7 +5,9 @@
 #include <QVBoxLayout>
 
 #include "base/prompter.h"
+#include "controls/column_layout.h"
 #include "controls/list_wnd.h"
+#include "core/settings.h"
 #include "prefs/ui/sort_dialog.h"
 #include "prefs/ui/user_input_dialog.h"
 #include "prefs/user_admin.h"
@@ -58,10 +60,18 @@ bool UserManagementPage::RunCommand(int command) {
   return true;
 }
 
+UserManagementPage::~UserManagementPage() { SaveColumnLayout(grid_->Model(), kLayoutTable); }
+
 void UserManagementPage::Reload() {
   GridModel table = BuildUserTable();
-  // Keep the order the user chose when the table is built again.
-  if (grid_->Model().SortEnabled()) table.EnableSort(grid_->Model().SortColumn(), grid_->Model().Ascending());
+  // The first time the widths and order the user left; later the ones shown.
+  if (grid_->Model().ColumnCount() == 0) {
+    LoadColumnLayout(table, settings::TableKey(LoggedInPerson(), kLayoutTable), StoredSort::kAlways);
+  } else {
+    for (int column = 0; column < table.ColumnCount(); ++column)
+      table.SetColumnWidth(column, grid_->Model().Column(column).width);
+    if (grid_->Model().SortEnabled()) table.EnableSort(grid_->Model().SortColumn(), grid_->Model().Ascending());
+  }
   grid_->SetModel(std::move(table));
   grid_->SortNow();
 }
@@ -69,6 +79,7 @@ void UserManagementPage::Reload() {
 void UserManagementPage::RefreshRow(int person_no) {
   std::optional<UserRecord> user = FindUserByNumber(person_no);
   if (!user) return;
+  emit UserChanged(person_no);
   GridModel& table = grid_->Model();
   const GridRow fresh = UserTableRow(*user, ReadRights(person_no));
   int row = table.FindKey(person_no);
