@@ -17,7 +17,9 @@
 #include "bookkeeping/entries/initial_assets.h"
 #include "bookkeeping/entries/ui/ctrl_wnd_account_easy.h"
 #include "calendar/calendar.h"
+#include "controls/column_layout.h"
 #include "controls/list_wnd.h"
+#include "core/settings.h"
 #include "core/voucher_engine.h"
 #include "entries_fixture.h"
 #include "frame/logon_profile.h"
@@ -174,6 +176,7 @@ TEST_F(AccountEasyTest, InitialAssetsAreEditedInTheGridAndSaved) {
   ASSERT_TRUE(grid->Callbacks().cell_colour);
   EXPECT_EQ(kTotalRowBackground, grid->Callbacks().cell_colour(row, kInitialAssets));
   EXPECT_FALSE(grid->Callbacks().cell_colour(row, kInitialLiabilities).has_value());
+  EXPECT_TRUE(module->HandlesCommand(709) && module->CommandAvailable(709)) << "the context menu's 查找...";
 
   ASSERT_TRUE(grid->OpenEditor(row, kInitialAssets));
   grid->Editor()->setText("-3");
@@ -211,6 +214,13 @@ TEST_F(AccountEasyTest, ASearchGoesThroughTheFrameAndShowsItsConditions) {
   EXPECT_NE(-1, module->SearchHeaderLabel()->text().indexOf("查找结果：找到1笔记账数据"));
   EXPECT_FALSE(module->CommandAvailable(701));
   EXPECT_EQ(nullptr, module->ScopeChoices());
+
+  // The results keep their column widths per searched page.
+  Table(*module).SetColumnWidth(1, 222);
+  module->ShowPage(32900, false, nullptr);
+  EXPECT_EQ("User1/T999_900", SearchLayoutKey(32900, 1));
+  EXPECT_EQ(222, settings::GetNumber("User1/T999_900", "Col1"));
+  EXPECT_FALSE(settings::HasNumber("User1/T999", "Col1"));
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "controls/column_layout.h"
 #include "controls/list_wnd.h"
 #include "core/ledger_model.h"
+#include "core/settings.h"
 #include "core/voucher_engine.h"
 #include "frame/app_commands.h"
 #include "frame/module_toolbar.h"
@@ -144,7 +145,7 @@ void CCtrlWndAccountEasy::Load() {
     table_ = std::make_unique<EntryTable>(page_, SessionRange());
   }
   GridModel model = table_->Build();
-  LoadColumnLayout(model, page_);
+  LoadColumnLayout(model, LayoutKey());
   grid_->SetModel(std::move(model));
   InstallEditing();
   search_header_->setVisible(table_->IsSearch());
@@ -154,8 +155,12 @@ void CCtrlWndAccountEasy::Load() {
   emit CommandStateChanged();
 }
 
+std::string CCtrlWndAccountEasy::LayoutKey() const {
+  return table_->IsSearch() ? SearchLayoutKey(table_->KindPage()) : settings::TableKey(LoggedInPerson(), page_);
+}
+
 void CCtrlWndAccountEasy::SaveLayout() const {
-  if (page_ != 0 && grid_->Model().ColumnCount() > 0) SaveColumnLayout(grid_->Model(), page_);
+  if (table_ && grid_->Model().ColumnCount() > 0) SaveColumnLayout(grid_->Model(), LayoutKey());
 }
 
 void CCtrlWndAccountEasy::UpdateNavigation() {
@@ -195,13 +200,13 @@ void CCtrlWndAccountEasy::InstallEditing() {
   }
   GridCallbacks callbacks;
   callbacks.can_edit = [this](int row, int column) {
-    return InitialCellEditable(grid_->Model(), row, column, Profile().name);
+    return InitialCellEditable(grid_->Model(), row, column, Profile().person_no);
   };
   callbacks.accept_edit = [this](int row, int column, const std::string& text) {
     return CheckInitialEdit(grid_->Model(), row, column, text, CurrentPrompter()) ? 1 : 0;
   };
   callbacks.cell_colour = [this](int row, int column) -> std::optional<Rgb> {
-    if (InitialCellEditable(grid_->Model(), row, column, Profile().name)) return kTotalRowBackground;
+    if (InitialCellEditable(grid_->Model(), row, column, Profile().person_no)) return kTotalRowBackground;
     return std::nullopt;
   };
   grid_->SetCallbacks(std::move(callbacks));
@@ -236,6 +241,8 @@ PageParams CCtrlWndAccountEasy::CurrentParams() const {
 
 bool CCtrlWndAccountEasy::HandlesCommand(int command) const {
   switch (command) {
+    // The context menu's "查找..." also on the initial-assets page, whose toolbar has no 查找.
+    case cmd::kFind:
     case kChangeRange:
     case kChangeSelected:
     case kDeleteSelected:
@@ -365,13 +372,11 @@ void CCtrlWndAccountEasy::ChooseColumns() {
 }
 
 void CCtrlWndAccountEasy::SaveInitial() {
-  const InitialSaveResult result =
-      SaveInitialAssets(grid_->Model(), Profile().name, [this] { return dialogs_.initial_income(this); });
-  if (result == InitialSaveResult::kFailed) {
-    Load();  // the ledger is as it was before "保存"
-  } else if (result == InitialSaveResult::kSaved) {
+  // A failed save leaves the ledger and the typed edits as they were, so
+  // that "保存" can be tried again.
+  if (SaveInitialAssets(grid_->Model(), Profile().person_no, [this] { return dialogs_.initial_income(this); }) ==
+      InitialSaveResult::kSaved)
     grid_->Refresh();
-  }
 }
 
 void CCtrlWndAccountEasy::ChooseScope(int scope) {

@@ -81,6 +81,9 @@ class CCtrlWndAccountEasy : public CHmCtrlWnd {
   void UpdateNavigation();
   void InstallEditing();
   void SaveLayout() const;
+  // Where the table's column layout is kept: per page, and the search
+  // results per searched page.
+  std::string LayoutKey() const;
   void SelectVoucher(int number);
 
   void NewVoucher();
