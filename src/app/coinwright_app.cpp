@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "base/prompter.h"
 #include "core/data_sets.h"
 #include "frame/app_commands.h"
+#include "home/resource_path.h"
 #include "store/database.h"
 #include "store/private_files.h"
 #include "ui/operate_prompt.h"
@@ -90,6 +92,8 @@ void CCoinwrightApp::SetUpLook() {
   QApplication::setFont(font);
   if (translator_.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(&translator_);
+  // Every window, the frame and each dialog, shows the program's icon.
+  QApplication::setWindowIcon(QIcon(QString::fromStdString(ResourcePath("coinwright.svg"))));
 }
 
 void CCoinwrightApp::OnMessage(int message) {

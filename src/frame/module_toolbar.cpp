@@ -43,8 +43,9 @@ std::vector<ToolButton> ModuleToolbar(int page) {
     case cmd::kUserManagement:
       return {kAdd, kChange, kDelete, kSep, B("排序", cmd::kSort, "对表格中的记录进行排序"), kSep, kPrint, kExport};
     case cmd::kAccountManagement:
-      return {B("新增下级科目", cmd::kAddChildAccount), B("新增同级科目", cmd::kAddSiblingAccount), kChange, kDelete,
-              kSep, B("数据转移", cmd::kMoveData)};
+      return {B("新增下级科目", cmd::kAddChildAccount, "新增的科目为所选科目的下级科目"),
+              B("新增同级科目", cmd::kAddSiblingAccount, "新增的科目与所选科目为同一级别"), kChange, kDelete, kSep,
+              B("数据转移", cmd::kMoveData, "将一个科目中的记账数据全部转移到另一个科目")};
     case cmd::kDatabaseManagement:
       return {B("自动备份设置", cmd::kBackupSettings, "设置数据库自动备份的参数"), kSep,
               B("备份数据库", cmd::kBackupDatabase), B("还原数据库", cmd::kRestoreDatabase),

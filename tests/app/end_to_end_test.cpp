@@ -44,6 +44,7 @@ TEST(EndToEndTest, LoginHomePageUserManagementAndNewUser) {
   ASSERT_NE(nullptr, frame);
   EXPECT_TRUE(frame->isVisible());
   EXPECT_TRUE(frame->windowTitle().endsWith("  -  妈妈"));
+  EXPECT_FALSE(frame->windowIcon().pixmap(32, 32).isNull()) << "the program's icon";
 
   // The tip of the day opens over the home page after the login.
   ASSERT_TRUE(QTest::qWaitFor([&] { return tip_closed; }, 10000));

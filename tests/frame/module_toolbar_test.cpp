@@ -41,6 +41,10 @@ TEST(ModuleToolbarTest, PageVariants) {
   EXPECT_EQ((std::vector<int>{32751, 32753, 743}), commands(cmd::kHomePage));
   EXPECT_EQ((std::vector<int>{701, 702, 703, 744, 745, 769}), commands(cmd::kUserManagement));
   EXPECT_EQ("收入分类图", ModuleToolbar(32921).at(3).label);
+  const std::vector<ToolButton> accounts = ModuleToolbar(cmd::kAccountManagement);
+  EXPECT_EQ("新增的科目为所选科目的下级科目", accounts.at(0).tooltip);
+  EXPECT_EQ("新增的科目与所选科目为同一级别", accounts.at(1).tooltip);
+  EXPECT_EQ("将一个科目中的记账数据全部转移到另一个科目", accounts.back().tooltip);
   EXPECT_EQ("支出分类图", ModuleToolbar(32922).at(3).label);
 }
 

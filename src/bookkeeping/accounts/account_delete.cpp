@@ -24,7 +24,8 @@ int CountSubAccounts(const std::string& parent) {
 }
 
 const char* UsageMessage(const AccountUsage& usage) {
-  return usage.lines ? account_texts::kHasBookings : account_texts::kHasPlans;
+  if (usage.lines) return account_texts::kHasBookings;
+  return usage.repays_card ? account_texts::kRepaysCard : account_texts::kHasPlans;
 }
 
 // Deletes every voucher that still has a line on `code`, highest number first:

@@ -37,7 +37,7 @@ std::optional<AccountUsage> ReadUsage(const std::string& code) {
   std::optional<int> plans = Count(717, code);
   std::optional<int> cards = Count(941, code);
   if (!lines || !plans || !cards) return std::nullopt;
-  return AccountUsage{*lines > 0, *plans > 0 || *cards > 0};
+  return AccountUsage{*lines > 0, *plans > 0, *cards > 0};
 }
 
 bool MoveVoucherLines(const std::string& target, const std::string& source) { return Move(380, target, source); }

@@ -21,9 +21,10 @@ std::optional<AccountRecord> ReadAccount(const std::string& code);
 
 // What refers to an account besides the chart.
 struct AccountUsage {
-  bool lines = false;  // voucher lines
-  bool plans = false;  // scheduled-booking lines, or a card repaid from it automatically
-  bool any() const { return lines || plans; }
+  bool lines = false;        // voucher lines
+  bool plans = false;        // scheduled-booking lines
+  bool repays_card = false;  // a credit card is repaid from it
+  bool any() const { return lines || plans || repays_card; }
 };
 // Nothing when a count failed (the data store has reported it).
 std::optional<AccountUsage> ReadUsage(const std::string& code);

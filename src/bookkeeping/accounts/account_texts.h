@@ -33,6 +33,7 @@ inline constexpr char kTopLevel[] = "该科目为一级科目，不能删除！"
 inline constexpr char kConfirmDelete[] = "资料删除后将不可恢复。确实要删除吗？";
 inline constexpr char kHasBookings[] = "此科目已有记账数据，请将该科目下的记账数据\n转移到其他科目后再删除科目。";
 inline constexpr char kHasPlans[] = "此科目已有预约记账数据，请更改或删除预约记账。";
+inline constexpr char kRepaysCard[] = "此科目是信用卡的扣款科目，请先更改信用卡的扣款科目。";
 inline constexpr char kMoveToParent[] = "当前科目已经有记账数据。\n\n是否将当前科目的数据转移到上级科目中？";
 
 // Moving bookings from one leaf to another.

@@ -55,7 +55,7 @@ TEST_F(AccountDeleteTest, ChecksInOrder) {
       {"scheduled bookings with a sibling", "10101", [] { Schedule("10101"); }, {true, true},
        {kConfirmDelete, kHasPlans}, AccountResult::kRefused},
       {"repays a card, with a sibling", "10102", [] { RepayCardFrom("202", "10102"); }, {true, true},
-       {kConfirmDelete, kHasPlans}, AccountResult::kRefused},
+       {kConfirmDelete, kRepaysCard}, AccountResult::kRefused},
       {"move to the parent declined", "10201", [] { Schedule("10201"); }, {true, false},
        {kConfirmDelete, kMoveToParent}, AccountResult::kDeclined},
       {"not in the chart", "10109", {}, {true}, {StrFormat(kNoSuchCode, "10109")}, AccountResult::kRefused},
