@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "base/prompter.h"
+#include "core/schema_version.h"
 #include "core/settings.h"
 #include "prefs/login.h"
 #include "prefs/user_records.h"
@@ -81,9 +82,11 @@ int CUserLogon::DoModal() {
 
 void CUserLogon::FillUserList() {
   users_->clear();
-  // A data set that cannot be opened (reported by the store) leaves the list
-  // empty, and "登录" does nothing until the box is cleared.
+  // A data set that cannot be opened (reported by the store) or that a newer
+  // program wrote (refused here, before anyone logs in) leaves the list
+  // empty, and "登录" does nothing until the box is changed.
   if (!Database::OpenDatabase(Demo() ? Database::kDemoData : Database::kUserData)) return;
+  if (!VersionUsable(ProgramVersion())) return;
   for (const std::string& name : LoginUserNames()) users_->addItem(QString::fromStdString(name));
   int index = 0;
   if (settings::HasNumber("", kTypeUser)) index = settings::GetNumber("", kTypeUser);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "base/gbk_text.h"
@@ -71,6 +72,14 @@ bool MovePlans(int months) {
   return true;
 }
 
+// The version the data set was last written with; nothing without a version row.
+std::optional<double> StoredVersion() {
+  CDBPack rows;
+  rows.Open(Database::LoadStatement(383));
+  if (rows.IsEnd()) return std::nullopt;
+  return DecodeVersion(rows.GetLong("Ver_DB"));
+}
+
 }  // namespace
 
 double ProgramVersion() {
@@ -85,22 +94,23 @@ int EncodeVersion(double version) {
 
 double DecodeVersion(int ver_db) { return (ver_db >> 16) + (ver_db & 0xFFFF) / 100.0; }
 
+bool VersionUsable(double program_version) {
+  const std::optional<double> stored = StoredVersion();
+  if (!stored || *stored - kTolerance <= program_version) return true;
+  CurrentPrompter().Inform(
+      StrFormat("数据库“%s”的版本(%.2f)高于本程序的版本(%.2f)，无法使用。\n\n请升级本程序后再打开该数据库。",
+                Database::CurrentDatabaseFile().c_str(), *stored, program_version),
+      "提示", PromptStyle::Error);
+  return false;
+}
+
 int CheckAndUpgrade(double program_version, int today) {
-  CDBPack rows;
-  rows.Open(Database::LoadStatement(383));
-  if (rows.IsEnd()) return 1;
-  double stored = DecodeVersion(rows.GetLong("Ver_DB"));
-  rows.Close();
-  if (stored - kTolerance > program_version) {
-    CurrentPrompter().Inform(
-        StrFormat("数据库“%s”的版本(%.2f)高于本程序的版本(%.2f)，无法使用。\n\n请升级本程序后再打开该数据库。",
-                  Database::CurrentDatabaseFile().c_str(), stored, program_version),
-        "提示", PromptStyle::Error);
-    return 0;
-  }
+  const std::optional<double> stored = StoredVersion();
+  if (!stored) return 1;
+  if (!VersionUsable(program_version)) return 0;
   // Layout steps this data set has not had yet; a failed step leaves it as it was.
   if (!RaiseLayoutLevel()) return 0;
-  if (program_version > stored + kTolerance) {
+  if (program_version > *stored + kTolerance) {
     // The conversions of older layouts belong here, in version order.
     Database::Execute(Database::LoadStatement(398), {EncodeVersion(program_version)}, true);
   }

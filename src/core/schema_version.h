@@ -10,6 +10,11 @@ double ProgramVersion();
 int EncodeVersion(double version);
 double DecodeVersion(int ver_db);
 
+// Whether the open data set may be used by a program of `program_version`:
+// false (message shown) when a newer program wrote it. Only reads, so that the
+// login list can refuse such a data set before anyone logs in.
+bool VersionUsable(double program_version);
+
 // Runs when a data set has been opened: refuses a data set written by a newer
 // program (0, message shown), raises the version of an older one, and moves the
 // demonstration data forward so that it ends in the current month. 1 when the

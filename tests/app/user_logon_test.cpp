@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "app_ui_fixture.h"
+#include "core/schema_version.h"
 #include "core/settings.h"
 #include "prefs/user_texts.h"
 #include "store/database.h"
@@ -122,6 +123,24 @@ TEST_F(UserLogonTest, DemonstrationBoxRefillsTheList) {
   EXPECT_EQ(CUserLogon::kLoggedIn, result);
   EXPECT_TRUE(dialog.Demo());
   EXPECT_EQ(2, dialog.PersonNo());
+}
+
+TEST_F(UserLogonTest, ADataSetOfANewerProgramIsRefusedBeforeTheLogin) {
+  ASSERT_EQ(1, Database::OpenDatabase(Database::kDemoData));
+  ASSERT_EQ(1, Database::Execute(Database::LoadStatement(398), {EncodeVersion(ProgramVersion() + 1)}));
+  CUserLogon dialog;
+  QStringList demo;
+  const int result = Run(dialog, [&](CUserLogon& d) {
+    QTest::mouseClick(d.findChild<QCheckBox*>("demoBox"), Qt::LeftButton);
+    demo = Names(d);
+    Enter(d, "爸爸", "");
+    ClickLogin(d);
+  });
+  EXPECT_TRUE(demo.isEmpty());
+  EXPECT_EQ(CUserLogon::kCancelled, result);
+  const std::vector<std::string> messages = TakeMessages();
+  ASSERT_EQ(1u, messages.size());
+  EXPECT_NE(std::string::npos, messages[0].find("高于本程序的版本"));
 }
 
 TEST_F(UserLogonTest, RemembersTheUserChosenLast) {
