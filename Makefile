@@ -7,7 +7,7 @@ BUILD    ?= build
 JOBS     ?= $(shell nproc)
 PACKAGES := build-essential cmake pkg-config ccache libsqlcipher-dev sqlcipher libgtest-dev nlohmann-json3-dev \
             libsodium-dev libtinyxml2-dev libxlsxwriter-dev libcurl4-openssl-dev \
-            qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-multimedia-dev qt6-translations-l10n \
+            qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6 libqt6opengl6-dev qt6-multimedia-dev qt6-translations-l10n \
             gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
             fonts-noto-cjk fonts-wqy-zenhei xvfb xauth imagemagick poppler-utils python3-openpyxl
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -34,8 +34,18 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Starts the desktop program on the data home ($$COINWRIGHT_HOME or ~/.local/share/Coinwright).
+# Without a display (a server, a container) it runs on Qt's VNC platform
+# plugin (package qt6-qpa-plugins): a VNC viewer connects to port VNC_PORT.
+VNC_PORT ?= 5900
+VNC_SIZE ?= 1280x800
 run: build
-	$(BUILD)/src/app/coinwright
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then exec $(BUILD)/src/app/coinwright; fi; \
+	echo "No display: Coinwright runs as a VNC server."; \
+	echo "  Connect a VNC viewer to $$(hostname -I 2>/dev/null | cut -d' ' -f1 | grep . || echo localhost):$(VNC_PORT)"; \
+	echo "  (from elsewhere, safer through SSH: ssh -L $(VNC_PORT):localhost:$(VNC_PORT) $$(hostname), then localhost:$(VNC_PORT))."; \
+	echo "  The VNC server asks for no password: anyone who reaches the port sees the program."; \
+	echo "  Stop it with 用户 > 退出 in the program, or Ctrl+C here."; \
+	QT_QPA_PLATFORM=vnc:size=$(VNC_SIZE):port=$(VNC_PORT) exec $(BUILD)/src/app/coinwright
 
 bench: build
 	$(BUILD)/bench/cw_bench
