@@ -17,6 +17,7 @@
 #include "home/resource_path.h"
 #include "store/database.h"
 #include "store/private_files.h"
+#include "store/ui/db_upgrade.h"
 #include "ui/operate_prompt.h"
 
 namespace cw {
@@ -50,6 +51,8 @@ bool CCoinwrightApp::InitInstance(const QStringList& arguments) {
   SetUpLook();
   prompter_ = std::make_unique<DialogPrompter>();
   SetPrompter(prompter_.get());
+  static DesktopUpgradeQuestions upgrade_questions;  // the data sets opened from here on may ask
+  SetUpgradeQuestions(&upgrade_questions);
 
   Database::SetDataHome(home.folder);
   if (!EnsureDataSets()) {

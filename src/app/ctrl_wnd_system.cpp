@@ -5,6 +5,7 @@
 #include "frame/app_commands.h"
 #include "frame/module_toolbar.h"
 #include "prefs/ui/user_management_page.h"
+#include "store/ui/db_wnd.h"
 
 namespace cw {
 
@@ -15,18 +16,23 @@ CCtrlWndSystem::CCtrlWndSystem(const LogonProfile& profile, QWidget* parent) : C
 
 bool CCtrlWndSystem::ShowPage(int page, bool forced, const PageParams*) {
   if (page == page_ && !forced) return false;
-  if (page != cmd::kUserManagement && page != cmd::kAccountManagement) return false;  // 33202 comes with its module
+  if (page != cmd::kUserManagement && page != cmd::kAccountManagement && page != cmd::kDatabaseManagement) return false;
   if (page == page_) {
     if (users_) users_->Reload();
     if (accounts_) accounts_->Reload();
+    if (database_) database_->Reload();
     return true;
   }
   users_ = nullptr;
   accounts_ = nullptr;
+  database_ = nullptr;
   if (page == cmd::kUserManagement) {
     users_ = new UserManagementPage(this);
     connect(users_, &UserManagementPage::UserChanged, this, &CHmCtrlWnd::UserChanged);
     SetDataWidget(users_);
+  } else if (page == cmd::kDatabaseManagement) {
+    database_ = new CDBWnd(this);
+    SetDataWidget(database_);
   } else {
     accounts_ = new CItemPage(kTypeCash, this);
     connect(accounts_, &CItemPage::SelectionChanged, this, &CHmCtrlWnd::CommandStateChanged);
@@ -54,6 +60,7 @@ bool CCtrlWndSystem::HandlesCommand(int command) const {
 bool CCtrlWndSystem::CommandAvailable(int command) const {
   if (users_) return users_->IsCommandEnabled(command);
   if (accounts_) return accounts_->IsCommandEnabled(command);
+  if (database_) return database_->IsCommandEnabled(command);
   return false;
 }
 
@@ -61,6 +68,7 @@ void CCtrlWndSystem::OnCommand(int command) {
   if (!CommandAvailable(command)) return;
   if (users_) users_->RunCommand(command);
   if (accounts_) accounts_->RunCommand(command);
+  if (database_) database_->RunCommand(command);
 }
 
 }  // namespace cw

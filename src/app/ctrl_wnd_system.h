@@ -6,6 +6,7 @@
 
 namespace cw {
 
+class CDBWnd;
 class CItemPage;
 class UserManagementPage;
 
@@ -27,11 +28,14 @@ class CCtrlWndSystem : public CHmCtrlWnd {
   UserManagementPage* Users() const { return users_; }
   // The page of 33201 while it is shown, else null.
   CItemPage* Accounts() const { return accounts_; }
+  // The page of 33202 while it is shown, else null.
+  CDBWnd* DatabasePage() const { return database_; }
 
  private:
   int page_ = 0;
   UserManagementPage* users_ = nullptr;
   CItemPage* accounts_ = nullptr;
+  CDBWnd* database_ = nullptr;
 };
 
 }  // namespace cw

@@ -15,10 +15,8 @@ void StartLogonWork(const LogonProfile& profile);
 void EndLogonWork(const LogonProfile& profile);
 
 // When the frame closes, after the placement is saved and the module window is
-// gone, before the database is closed. With the user's data open: the
-// automatic backup with "BackupTime", the compaction once per calendar month
-// with "CompressTime", then the manual-backup reminder. Nothing while the
-// demonstration data is open.
+// gone, before the exit steps of the data file (backup, monthly compaction,
+// reminder: store/ui/database_commands.h) and before the database is closed.
 void RunClosingWork(bool demo_open);
 
 }  // namespace cw

@@ -43,6 +43,7 @@
 #include "home/ui/daily_note.h"
 #include "prefs/ui/change_password_dialog.h"
 #include "store/database.h"
+#include "store/ui/database_commands.h"
 #include "ui/own_dialog.h"
 
 namespace cw {
@@ -473,6 +474,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     EndUserLogon();
     ReplaceModule(nullptr);
     RunClosingWork(demo_);
+    RunDesktopExitSequence(this);
     Database::CloseDatabase();
   }
   event->accept();

@@ -6,6 +6,7 @@
 #include "cli/cli_error.h"
 #include "cli/login.h"
 #include "cli/verbs.h"
+#include "cli/upgrade_answers.h"
 #include "core/data_sets.h"
 #include "store/database.h"
 #include "store/private_files.h"
@@ -45,7 +46,14 @@ std::string ResolveDataHome(const std::optional<std::string>& option) {
 void OpenLedger(const Invocation& invocation) {
   Database::SetDataHome(ResolveDataHome(invocation.globals.home));
   const int which = invocation.globals.demo ? Database::kDemoData : Database::kUserData;
-  if (!OpenDataSet(which)) throw Failed("cannot open " + Database::FilePath(which));
+  CliUpgradeQuestions& questions = ToolUpgradeQuestions();
+  if (!OpenDataSet(which)) {
+    if (!questions.missing.empty()) {
+      throw Failed(Database::FilePath(which) + " must be upgraded first, which needs " + questions.missing +
+                   ": run coinwright-cli upgrade [--interest-account CODE] [--card-accounts CODE,...]");
+    }
+    throw Failed("cannot open " + Database::FilePath(which));
+  }
   if (invocation.access == kNoLogin) return;
   LogIn(invocation.globals);
   RequireRight(*invocation.access, invocation.usage.substr(0, invocation.usage.find(' ')));

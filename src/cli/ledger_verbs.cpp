@@ -10,10 +10,11 @@
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
 #include "core/item_cache.h"
+#include "core/ledger_audit.h"
 #include "core/ledger_model.h"
 #include "reports/ledgers/day_records.h"
 #include "reports/ledgers/ledger_tables.h"
-#include "store/month_totals.h"
+#include "store/data_file.h"
 
 namespace cw::cli {
 namespace {
@@ -94,17 +95,16 @@ Document RunDay(Invocation& invocation) {
 Document RunCheck(Invocation& invocation) {
   invocation.Options({});
   OpenLedger(invocation);
-  const std::vector<MonthTotalDifference> differences = CompareMonthTotals();
-  if (differences.empty()) return {{"month_totals", Record{{{"status", "科目月合计"}, std::string("与凭证行一致")}}}};
-  std::string list;
-  for (std::size_t i = 0; i < differences.size() && i < 5; ++i) {
-    const MonthTotalDifference& d = differences[i];
-    list += StrFormat("%s%s %d%s: 借 %.2f/%.2f 贷 %.2f/%.2f 行 %d/%d", i ? "; " : "", d.item.c_str(), d.month,
-                      d.opening ? " 期初" : "", d.stored.debit, d.computed.debit, d.stored.loan, d.computed.loan,
-                      d.stored.lines, d.computed.lines);
+  // The file, then the ledger's invariants (numbering, lines, balance, month totals).
+  std::vector<std::string> problems;
+  if (std::string integrity = IntegrityOfOpenDataSet(); !integrity.empty()) problems.push_back("文件：" + integrity);
+  for (std::string& problem : AuditLedger()) problems.push_back(std::move(problem));
+  if (problems.empty()) {
+    return {{"check", Record{{{"status", "检查结果"}, std::string("数据库文件完好，凭证、凭证行和科目月合计一致")}}}};
   }
-  if (differences.size() > 5) list += StrFormat("; ... (%zu)", differences.size());
-  throw Failed("科目月合计与凭证行不一致（记录/凭证行）：" + list);
+  std::string list;
+  for (const std::string& problem : problems) list += "\n" + problem;
+  throw Failed(StrFormat("发现%zu处问题：", problems.size()) + list);
 }
 
 }  // namespace cw::cli

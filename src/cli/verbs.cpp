@@ -111,6 +111,10 @@ const std::vector<Verb>& AllVerbs() {
        "[--manual|--auto]\n"
        "cards delete CODE",
        RunCards, Need::kVoucher},
+      {"backup", "backup [--to FILE]\nbackup --rotate", RunBackup, Need::kSystemSet},
+      {"restore", "restore FILE --yes", RunRestore, Need::kSystemSet},
+      {"compact", "compact", RunCompact, Need::kSystemSet},
+      {"upgrade", "upgrade [--interest-account CODE] [--card-accounts CODE,...]", RunUpgrade, Need::kSystemSet},
   };
   return verbs;
 }

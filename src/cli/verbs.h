@@ -91,5 +91,9 @@ Document RunProjection(Invocation& invocation);
 Document RunPlans(Invocation& invocation);
 Document RunCards(Invocation& invocation);
 Document RunUpdate(Invocation& invocation);
+Document RunBackup(Invocation& invocation);
+Document RunRestore(Invocation& invocation);
+Document RunCompact(Invocation& invocation);
+Document RunUpgrade(Invocation& invocation);
 
 }  // namespace cw::cli

@@ -11,6 +11,7 @@
 #include "core/schema_version.h"
 #include "core/standard_chart.h"
 #include "core/voucher_import.h"
+#include "store/data_set_mark.h"
 #include "store/database.h"
 #include "store/schema.h"
 
@@ -48,14 +49,14 @@ bool WriteCommonContents() {
 
 bool FillUserData() {
   Transaction tx;
-  return tx.ok() && WriteCommonContents() && tx.Commit();
+  return tx.ok() && WriteCommonContents() && MarkOpenDataSet(Database::kUserData) && tx.Commit();
 }
 
 bool FillDemoData() {
   Transaction tx;
   if (!tx.ok() || !CreateSchema()) return false;
   DemoHousehold household = BuildDemoHousehold();
-  if (!WriteDemoTables(household) ||
+  if (!WriteDemoTables(household) || !MarkOpenDataSet(Database::kDemoData) ||
       !Database::Execute(Database::LoadStatement(399), {EncodeVersion(ProgramVersion())})) {
     return false;
   }

@@ -8,8 +8,9 @@
 #include "base/gbk_text.h"
 #include "base/prompter.h"
 #include "calendar/calendar.h"
+#include "core/schema_upgrade.h"
+#include "store/data_set_mark.h"
 #include "store/database.h"
-#include "store/layout_steps.h"
 #include "store/row_reader.h"
 
 #ifndef COINWRIGHT_VERSION_MAJOR
@@ -80,6 +81,17 @@ std::optional<double> StoredVersion() {
   return DecodeVersion(rows.GetLong("Ver_DB"));
 }
 
+// Files made before data sets carried their mark get it the first time they are
+// opened, so that a copy of the demonstration data is never taken for user data.
+void MarkUnmarkedDataSet() {
+  CDBPack rows;
+  rows.Open("PRAGMA application_id", {}, true);
+  if (!rows.IsEnd() && rows.GetValue("application_id") == SqlValue(std::int64_t{0})) {
+    rows.Close();
+    MarkOpenDataSet(Database::CurrentDatabase());
+  }
+}
+
 }  // namespace
 
 double ProgramVersion() {
@@ -105,15 +117,20 @@ bool VersionUsable(double program_version) {
 }
 
 int CheckAndUpgrade(double program_version, int today) {
-  const std::optional<double> stored = StoredVersion();
-  if (!stored) return 1;
+  const UpgradePlan plan = PlanUpgrade(program_version);
+  if (!plan.has_version_row) return 1;
   if (!VersionUsable(program_version)) return 0;
-  // Layout steps this data set has not had yet; a failed step leaves it as it was.
-  if (!RaiseLayoutLevel()) return 0;
-  if (program_version > *stored + kTolerance) {
-    // The conversions of older layouts belong here, in version order.
-    Database::Execute(Database::LoadStatement(398), {EncodeVersion(program_version)}, true);
+  if (plan.HasWork()) {
+    UpgradeAnswers answers;
+    if (!AskUpgradeQuestions(plan, &answers)) {
+      CurrentPrompter().Inform(StrFormat("数据库“%s”需要升级，升级所需的设置没有给出，数据库没有打开。",
+                                         Database::CurrentDatabaseFile().c_str()),
+                               "提示", PromptStyle::Error);
+      return 0;
+    }
+    if (!RunUpgrade(plan, answers, program_version)) return 0;
   }
+  MarkUnmarkedDataSet();
   if (Database::CurrentDatabase() == Database::kDemoData) MoveDemonstrationForward(today);
   return 1;
 }

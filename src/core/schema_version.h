@@ -16,9 +16,10 @@ double DecodeVersion(int ver_db);
 bool VersionUsable(double program_version);
 
 // Runs when a data set has been opened: refuses a data set written by a newer
-// program (0, message shown), raises the version of an older one, and moves the
-// demonstration data forward so that it ends in the current month. 1 when the
-// data set may be used.
+// program (0, message shown), upgrades an older one (core/schema_upgrade.h: 0
+// when its questions were not answered or a step failed; the file is then
+// unchanged), and moves the demonstration data forward so that it ends in the
+// current month. 1 when the data set may be used.
 int CheckAndUpgrade(double program_version, int today);
 
 // Moves untouched sample data (its newest voucher is 200809009) forward so that

@@ -12,6 +12,7 @@ constexpr std::array kBuiltPages{
     cmd::kHomePage,
     cmd::kUserManagement,
     cmd::kAccountManagement,
+    cmd::kDatabaseManagement,
     // The daily entry window: the entry pages and the search results.
     32900, 32901, 32902, 32903, 32904, 32905, 32906, 32907, 32908, 32999,
     // The statistics window.

@@ -47,13 +47,4 @@ bool ApplyLayoutSteps(int from) {
   return from >= CurrentLayoutLevel() || SetLevel(CurrentLayoutLevel());
 }
 
-bool RaiseLayoutLevel() {
-  Transaction tx;
-  if (!tx.ok()) return false;
-  const int level = LayoutLevel();
-  if (level >= CurrentLayoutLevel()) return true;
-  if (!ApplyLayoutSteps(level)) tx.Fail();
-  return tx.ok() && tx.Commit();
-}
-
 }  // namespace cw

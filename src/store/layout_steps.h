@@ -24,10 +24,8 @@ int CurrentLayoutLevel();
 // The level of the open data set (0 before the first step).
 int LayoutLevel();
 // Runs the steps above `from` and records the new level, inside the caller's
-// transaction. False when one failed.
+// transaction (for an older data set: the upgrade's, core/schema_upgrade.h).
+// False when one failed.
 bool ApplyLayoutSteps(int from);
-// Brings the open data set to the current level in one transaction of its own;
-// true when it is there (also when nothing had to be done).
-bool RaiseLayoutLevel();
 
 }  // namespace cw

@@ -559,4 +559,20 @@ SELECT P.PlanID, D.Content FROM AccountInputPlan P JOIN Detail_Plan D ON D.PlanI
 WHERE P.Input_Type = ?1 AND D.Item_No = ?2 ORDER BY P.PlanID
 
 -- @535 set a plan's kind (Input_Type, PlanID)
+
+-- ---- backups and the schema upgrade -----------------------------------------------
+
+-- @360 the automatic-backup settings
+SELECT RetainFile, Dir FROM DBBackup
+
+-- @358 delete the automatic-backup settings
+DELETE FROM DBBackup
+
+-- @359 insert the automatic-backup settings (RetainFile, Dir)
+INSERT INTO DBBackup (RetainFile, Dir) VALUES (?1, ?2)
+
+-- @715 store a voucher's kind (Input_Type, Voucher_No)
+UPDATE AccountInput SET Input_Type = ?1 WHERE Voucher_No = ?2
+
+-- @714 store a scheduled booking's kind (Input_Type, PlanID)
 UPDATE AccountInputPlan SET Input_Type = ?1 WHERE PlanID = ?2

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "calendar/calendar.h"
 #include "core/item_cache.h"
+#include "core/schema_version.h"
 #include "core/voucher_engine.h"
 #include "core/voucher_import.h"
 #include "store/database.h"
@@ -106,7 +108,7 @@ TEST_F(MonthTotalsTest, AnOlderDataSetGetsItsTotalsWhenOpened) {
   ASSERT_TRUE(Database::Execute(Database::LoadStatement(264), {202405003, 1, std::string(), std::string("101"), 5.0, 0}));
   ASSERT_EQ(0, LayoutLevel());
 
-  ASSERT_TRUE(RaiseLayoutLevel());
+  ASSERT_EQ(1, CheckAndUpgrade(ProgramVersion(), Today()));
   EXPECT_EQ(CurrentLayoutLevel(), LayoutLevel());
   EXPECT_EQ("15.00/0.00/2", Stored("601", 202405, false));
   EXPECT_EQ("500.00/0.00/1", Stored("102", 202405, true));

@@ -36,7 +36,7 @@ TEST_F(LedgerTest, VersionCheckRaisesOlderAndRefusesNewerDataSets) {
   EXPECT_EQ(1, CheckAndUpgrade(3.35, today));
   EXPECT_EQ(changes, sqlite3_total_changes(Database::Handle())) << "the same version is not written again";
 
-  StoreVersion(2.0);
+  StoreVersion(3.1);
   EXPECT_EQ(1, CheckAndUpgrade(3.40, today));
   EXPECT_EQ(EncodeVersion(3.40), StoredVersion());
 
