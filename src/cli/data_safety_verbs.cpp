@@ -58,7 +58,7 @@ std::vector<std::string> SplitCodes(const std::string& text) {
 Document RunBackup(Invocation& invocation) {
   VerbOptions options = invocation.Options(kBackupOptions);
   if (options.Has("rotate") && options.Has("to")) throw BadInput("--rotate and --to exclude each other");
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   if (options.Has("rotate")) return RotateBackups();
   const std::string path = options.Value("to").value_or(DefaultManualBackupPath(std::time(nullptr)));
   if (!ManualBackupTo(path)) throw Failed("backup not written");
@@ -70,7 +70,7 @@ Document RunRestore(Invocation& invocation) {
   if (!options.Has("yes")) {
     throw BadInput("restore replaces the data set by the file's data, and recent entries are lost: give --yes");
   }
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   switch (RestoreDataSet(options.positionals()[0], std::time(nullptr))) {
     case RestoreOutcome::kRefused: throw Failed("restore refused");
     case RestoreOutcome::kNotUsable:
@@ -82,7 +82,7 @@ Document RunRestore(Invocation& invocation) {
 
 Document RunCompact(Invocation& invocation) {
   invocation.Options({});
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   if (!CompactDataSet({})) throw Failed("compaction failed");
   return Done("compacted", Database::FilePath(Database::CurrentDatabase()));
 }
@@ -93,7 +93,7 @@ Document RunUpgrade(Invocation& invocation) {
   questions.answering = true;
   questions.interest_account = options.Value("interest-account");
   if (auto codes = options.Value("card-accounts")) questions.card_accounts = SplitCodes(*codes);
-  OpenLedger(invocation.globals);
+  OpenLedger(invocation);
   CDBPack version;
   version.Open(Database::LoadStatement(383));
   char text[16];
