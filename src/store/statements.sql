@@ -559,6 +559,7 @@ SELECT P.PlanID, D.Content FROM AccountInputPlan P JOIN Detail_Plan D ON D.PlanI
 WHERE P.Input_Type = ?1 AND D.Item_No = ?2 ORDER BY P.PlanID
 
 -- @535 set a plan's kind (Input_Type, PlanID)
+UPDATE AccountInputPlan SET Input_Type = ?1 WHERE PlanID = ?2
 
 -- ---- backups and the schema upgrade -----------------------------------------------
 
