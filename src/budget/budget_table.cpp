@@ -7,6 +7,7 @@
 #include "budget/budget_actuals.h"
 #include "budget/budget_store.h"
 #include "budget/budget_texts.h"
+#include "store/read_watch.h"
 
 namespace cw {
 namespace {
@@ -81,7 +82,7 @@ int BudgetKeyOfRow(const RowKey& key) {
   return static_cast<int>(std::abs(key.Number()));
 }
 
-GridModel BuildBudgetTable(int category, bool compare) {
+static GridModel ReadBudgetTable(int category, bool compare) {
   const std::vector<BudgetAccount> accounts = BudgetAccounts(category);
   std::map<std::string, int> column_of;
   for (std::size_t i = 0; i < accounts.size(); ++i) column_of[accounts[i].code] = kFirstAccountColumn + static_cast<int>(i);
@@ -107,6 +108,14 @@ GridModel BuildBudgetTable(int category, bool compare) {
     table.AddRow(BudgetRow(budget, planned, column_of));
     if (compare) table.AddRow(ActualRow(category, budget, planned, accounts, actuals));
   }
+  return table;
+}
+
+// Budgets or actual figures read only in part would compare wrongly: none are shown then.
+GridModel BuildBudgetTable(int category, bool compare) {
+  ReadWatch reads;
+  GridModel table = ReadBudgetTable(category, compare);
+  if (reads.ReportIfFailed()) table.DeleteAllRows();
   return table;
 }
 

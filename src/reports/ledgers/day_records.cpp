@@ -9,6 +9,7 @@
 #include "core/item_cache.h"
 #include "core/ledger_model.h"
 #include "store/database.h"
+#include "store/read_watch.h"
 #include "store/row_reader.h"
 
 namespace cw {
@@ -38,7 +39,7 @@ DayRecordsMode DayRecordsModeOf(int command) {
   return DayRecordsMode::kBoth;
 }
 
-GridModel BuildDayRecords(DayRecordsMode mode, int date) {
+static GridModel ReadDayRecords(DayRecordsMode mode, int date) {
   GridModel grid;
   const bool both = mode == DayRecordsMode::kBoth;
   std::vector<GridColumn> columns = {{"日  期", 90, Align::Centre}, {"说  明", both ? 170 : 150}, {"类  别", 140}};
@@ -88,6 +89,14 @@ GridModel BuildDayRecords(DayRecordsMode mode, int date) {
   total.cells[3] = StrFormat("%.2f", totals[0] + 0.0);
   if (both) total.cells[4] = StrFormat("%.2f", totals[1] + 0.0);
   grid.AddRow(std::move(total));
+  return grid;
+}
+
+// A day whose records cannot all be read shows none: its total would be wrong.
+GridModel BuildDayRecords(DayRecordsMode mode, int date) {
+  ReadWatch reads;
+  GridModel grid = ReadDayRecords(mode, date);
+  if (reads.ReportIfFailed()) grid.DeleteAllRows();
   return grid;
 }
 

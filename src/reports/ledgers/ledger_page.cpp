@@ -2,6 +2,7 @@
 
 #include "core/item_cache.h"
 #include "core/ledger_model.h"
+#include "store/read_watch.h"
 
 namespace cw {
 namespace {
@@ -85,7 +86,11 @@ bool LedgerPage::StepAccount(int command) {
 }
 
 LedgerTable LedgerPage::Build() const {
-  return IsDetail() ? BuildDetailTable(account_, range_) : BuildBalanceTable(Type(), range_);
+  // A table built from part of its rows would show wrong balances: it is shown empty.
+  ReadWatch reads;
+  LedgerTable table = IsDetail() ? BuildDetailTable(account_, range_) : BuildBalanceTable(Type(), range_);
+  if (reads.ReportIfFailed()) table.grid.DeleteAllRows();
+  return table;
 }
 
 std::string LedgerPage::CaptionLine() const {

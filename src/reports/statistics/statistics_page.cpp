@@ -4,6 +4,7 @@
 #include "reports/statistics/category_table.h"
 #include "reports/statistics/income_expense_table.h"
 #include "reports/statistics/statistics_charts.h"
+#include "store/read_watch.h"
 
 namespace cw {
 namespace {
@@ -43,6 +44,18 @@ std::vector<int> StatisticsPage::State() const {
 }
 
 StatisticsView StatisticsPage::Build() const {
+  // Totals and charts of part of the rows would be wrong: nothing is shown then.
+  ReadWatch reads;
+  StatisticsView view = Read();
+  if (reads.ReportIfFailed()) {
+    view.table.DeleteAllRows();
+    view.chart = ChartData();
+    view.pies.clear();
+  }
+  return view;
+}
+
+StatisticsView StatisticsPage::Read() const {
   StatisticsView view;
   view.title = StatTableName(command_);
   if (IsBalanceSheet()) {

@@ -61,6 +61,8 @@ class StatisticsPage {
   StatisticsView Build() const;
 
  private:
+  StatisticsView Read() const;
+
   int today_;
   int command_ = 0;
   int previous_ = 0;

@@ -1,5 +1,6 @@
 // A ledger whose later pages cannot be read: neither a table built from the
-// rows read before the failure nor a write that read them is kept.
+// rows read before the failure (entry pages, ledgers) nor a write
+// that read them is kept.
 #include <gtest/gtest.h>
 
 #include "base/scripted_prompter.h"
@@ -11,6 +12,7 @@
 #include "core/session.h"
 #include "core/voucher_engine.h"
 #include "core/voucher_import.h"
+#include "reports/ledgers/ledger_page.h"
 #include "store/database.h"
 #include "support/damaged_file.h"
 #include "support/temp_home.h"
@@ -66,6 +68,16 @@ TEST_F(DamagedLedgerTest, TheEntriesTableIsNotShown) {
   const GridModel table = page.Build();
   EXPECT_EQ(0, table.RowCount()) << "no rows, no totals built from part of the year";
   EXPECT_GT(table.ColumnCount(), 0);
+  ExpectShownOnceAsReadFailure();
+}
+
+TEST_F(DamagedLedgerTest, TheCashLedgerIsNotShown) {
+  constexpr int kCashDetailPage = 32935;
+  LedgerPage page(202412);
+  page.Request("101", LedgerRange::OfMonths(202401, 202412));
+  ASSERT_TRUE(page.Show(kCashDetailPage, true, std::nullopt));
+  const LedgerTable table = page.Build();
+  EXPECT_EQ(0, table.grid.RowCount()) << "no running balance built from part of the year";
   ExpectShownOnceAsReadFailure();
 }
 
