@@ -7,7 +7,9 @@
 #include "cli/login.h"
 #include "cli/verbs.h"
 #include "cli/upgrade_answers.h"
+#include "calendar/calendar.h"
 #include "core/data_sets.h"
+#include "core/schema_version.h"
 #include "store/database.h"
 #include "store/private_files.h"
 
@@ -41,22 +43,32 @@ std::string ResolveDataHome(const std::optional<std::string>& option) {
   return home.string();
 }
 
-// The data set is opened (and created when missing, with the version check
-// every opening runs) before the login, which reads its users.
+// The login reads the data set's users, so the data set is opened (and created
+// when missing) first, but nothing is written to an existing file before the
+// login and the verb's right have been checked: the upgrade, the layout steps
+// and the other writes of an opening run only after them.
 void OpenLedger(const Invocation& invocation) {
   Database::SetDataHome(ResolveDataHome(invocation.globals.home));
   const int which = invocation.globals.demo ? Database::kDemoData : Database::kUserData;
-  CliUpgradeQuestions& questions = ToolUpgradeQuestions();
-  if (!OpenDataSet(which)) {
+  const CliUpgradeQuestions& questions = ToolUpgradeQuestions();  // answers the upgrade's questions from now on
+  if (!OpenDataSetUnchanged(which)) throw Failed("cannot open " + Database::FilePath(which));
+  if (invocation.access != kNoLogin) {
+    try {
+      LogIn(invocation.globals);
+      RequireRight(*invocation.access, invocation.usage.substr(0, invocation.usage.find(' ')));
+    } catch (...) {
+      Database::CloseDatabase();
+      throw;
+    }
+  }
+  if (!CheckAndUpgrade(ProgramVersion(), Today())) {
+    Database::CloseDatabase();
     if (!questions.missing.empty()) {
       throw Failed(Database::FilePath(which) + " must be upgraded first, which needs " + questions.missing +
                    ": run coinwright-cli upgrade [--interest-account CODE] [--card-accounts CODE,...]");
     }
     throw Failed("cannot open " + Database::FilePath(which));
   }
-  if (invocation.access == kNoLogin) return;
-  LogIn(invocation.globals);
-  RequireRight(*invocation.access, invocation.usage.substr(0, invocation.usage.find(' ')));
 }
 
 }  // namespace cw::cli

@@ -84,9 +84,18 @@ bool EnsureDataSets() {
   return user && demo;
 }
 
-int OpenDataSet(int which) {
+int OpenDataSetUnchanged(int which) {
   if (!CreateDataSet(which)) return 0;
   if (!Database::OpenDatabase(which)) return 0;
+  if (!VersionUsable(ProgramVersion())) {
+    Database::CloseDatabase();
+    return 0;
+  }
+  return 1;
+}
+
+int OpenDataSet(int which) {
+  if (!OpenDataSetUnchanged(which)) return 0;
   if (!CheckAndUpgrade(ProgramVersion(), Today())) {
     Database::CloseDatabase();
     return 0;

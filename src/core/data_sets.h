@@ -16,4 +16,10 @@ bool CreateDataSet(int which);
 // was written by a newer program (message shown).
 int OpenDataSet(int which);
 
+// The first half of OpenDataSet: opens a data set (creating it when missing)
+// and refuses one written by a newer program (0, message shown), but changes
+// nothing in an existing file, so that a login can be checked before the
+// upgrade. The caller then runs CheckAndUpgrade (core/schema_version.h).
+int OpenDataSetUnchanged(int which);
+
 }  // namespace cw

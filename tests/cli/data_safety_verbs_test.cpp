@@ -2,9 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "cli/cli_runner.h"
 #include "core/schema_version.h"
+#include "prefs/rights.h"
+#include "prefs/user_records.h"
 #include "store/database.h"
 
 namespace cw::testing {
@@ -83,6 +89,40 @@ TEST(DataSafetyVerbs, AnOldDataSetIsUpgradedOnlyByTheUpgradeVerb) {
   ASSERT_EQ(0, shown.code) << shown.err;
   EXPECT_NE(std::string::npos, shown.out.find("504")) << "the withdrawal got its interest line: " << shown.out;
   EXPECT_TRUE(fs::exists(home.path() + "/Backup/CW_before_upgrade_1.50.db"));
+}
+
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The login and the verb's right come before anything is written: a user
+// without 系统管理 does not upgrade an old data set.
+TEST(DataSafetyVerbs, AnUpgradeIsRefusedBeforeItWritesToAUserWithoutTheRight) {
+  CliHome home;
+  Book(home, "2026-11-01");
+  ASSERT_EQ(0, home.Run({"useradd", "客人", "--new-password-file", home.WriteFile("none", "")}).code);
+  {
+    Database::SetDataHome(home.path());
+    ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
+    ASSERT_TRUE(WriteRights(FindUserByName("客人")->person_no, Rights::None()));
+    Database::Execute(Database::LoadStatement(398), {EncodeVersion(1.5)});
+    Database::CloseDatabase();
+  }
+  const std::string file = home.path() + "/CW.db";
+  const std::string before = FileBytes(file);
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--user", "客人", "upgrade", "--interest-account", "504"},
+                                               std::vector<std::string>{"--user", "客人", "compact"}}) {
+    SCOPED_TRACE(args[2]);
+    CliResult refused = home.Run(args);
+    EXPECT_EQ(2, refused.code) << refused.err;
+    EXPECT_NE(std::string::npos, refused.err.find("系统管理")) << refused.err;
+    EXPECT_EQ(before, FileBytes(file)) << "the data set was written before the right was checked";
+  }
+  EXPECT_FALSE(fs::exists(home.path() + "/Backup/CW_before_upgrade_1.50.db"));
+  CliResult upgrade = home.Run({"--json", "upgrade", "--interest-account", "504"});
+  ASSERT_EQ(0, upgrade.code) << upgrade.err;
+  EXPECT_NE(before, FileBytes(file));
 }
 
 }  // namespace
