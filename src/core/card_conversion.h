@@ -22,8 +22,10 @@ struct CardChoice {
 // "信用卡" picked out as cards.
 CardChoice PreselectCards();
 
-// Gives every account of `codes` the credit-card type, inside the caller's
-// transaction. False when a statement failed.
-bool MarkCardAccounts(const std::vector<std::string>& codes);
+// Gives every account of `codes` the credit-card type and turns the
+// repayments to them (kind 8 with the account on line 0, vouchers and plans
+// alike) into card repayments (kind 13) with an interest line of 0 on 50399,
+// inside the caller's transaction. False when a statement failed.
+bool ConvertToCardAccounts(const std::vector<std::string>& codes);
 
 }  // namespace cw

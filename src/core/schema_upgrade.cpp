@@ -20,11 +20,8 @@ namespace cw {
 namespace {
 
 constexpr double kTolerance = 1e-7;
-// Kinds of older versions: a fund conversion, split into 40-43 by version 2.0;
-// a return of borrowed money, which became a card repayment (13) when its first
-// account is a credit card.
+// The kind of older versions' fund conversion, split into 40-43 by version 2.0.
 constexpr int kKindFundConversion = 4;
-constexpr int kKindReturn = 8;
 constexpr int kLastVoucher = 999912999;
 
 // The chart as the upgrade sees it inside its transaction.
@@ -152,20 +149,7 @@ bool AddInvestmentGainLines(const UpgradeAnswers&) {
   return true;
 }
 
-bool ConvertCardReturns(const UpgradeAnswers& answers) {
-  if (!MarkCardAccounts(answers.card_accounts)) return false;
-  Chart chart;
-  if (!ReadChart(&chart)) return false;
-  for (bool plans : {false, true}) {
-    std::vector<StoredRecord> records;
-    if (!ReadRecords(plans, kKindReturn, &records)) return false;
-    for (const StoredRecord& r : records) {
-      if (chart.TypeOf(r.Line(0).item) != kTypeCreditCard) continue;
-      if (!SetKind(plans, r.number, kKindRepayment) || !AddThirdLine(plans, r, kCardInterestAccount, false)) return false;
-    }
-  }
-  return true;
-}
+bool ConvertCardReturns(const UpgradeAnswers& answers) { return ConvertToCardAccounts(answers.card_accounts); }
 
 struct Step {
   std::string what;
