@@ -19,6 +19,9 @@ inline constexpr Rgb kTotalRowBackground{200, 255, 180};
 
 enum class Align { Left = 0, Centre = 1, Right = 2 };
 enum class SortKind { Text = 0, Number = 1 };
+// What a column's cells are when the table leaves the program (export): amounts
+// and percentages become numbers a spreadsheet can sum, everything else text.
+enum class CellKind { Text, Amount, Percent };
 
 struct GridColumn {
   std::string title{};
@@ -27,6 +30,8 @@ struct GridColumn {
   bool visible = true;  // a hidden column takes no width
   SortKind sort = SortKind::Text;
   bool required = false;  // may not be hidden: a required column is always visible
+  // None: export infers the kind from the sort kind and alignment (output/cell_kinds.h).
+  std::optional<CellKind> kind{};
 };
 
 // A row's identification for its module (a voucher number, an account code, a
