@@ -32,6 +32,7 @@ constexpr ValueOption kValueOptions[] = {
     {"home", "a folder", &GlobalOptions::home},
     {"user", "a user name", &GlobalOptions::user},
     {"password-file", "a file", &GlobalOptions::password_file},
+    {"xlsx", "a file", &GlobalOptions::xlsx},
 };
 
 // Takes one global option starting at words[i]; returns how many words it used

@@ -2,7 +2,7 @@
 // The command line: options that apply to every verb, the verb, and the
 // options and plain words of that verb.
 //
-//   coinwright-cli [--home DIR] [--demo] [--json|--csv] [--user NAME] [--password-file FILE]
+//   coinwright-cli [--home DIR] [--demo] [--json|--csv] [--xlsx FILE] [--user NAME] [--password-file FILE]
 //                  VERB [WORD | --NAME VALUE | --FLAG] ...
 //
 // The options of every verb may also be written after the verb, and a value may
@@ -25,6 +25,8 @@ struct GlobalOptions {
   // --password-file FILE: the login password is its first line. Passwords
   // never come from the command line, where every local user can read them.
   std::optional<std::string> password_file;
+  // --xlsx FILE: the verb's table also written to a workbook.
+  std::optional<std::string> xlsx;
 };
 
 struct CommandLine {

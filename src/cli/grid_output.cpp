@@ -4,6 +4,7 @@ namespace cw::cli {
 
 Table TableOfGrid(const GridModel& grid, const RowClassNamer& row_class) {
   Table table;
+  table.grid = std::make_shared<const GridModel>(grid);
   table.columns.push_back({"key", "键", Format::kText});
   for (const GridColumn& column : grid.Columns()) {
     table.columns.push_back(

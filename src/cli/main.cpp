@@ -10,6 +10,7 @@
 #include "cli/cli_error.h"
 #include "cli/cli_prompter.h"
 #include "cli/verbs.h"
+#include "cli/xlsx_output.h"
 #include "store/database.h"
 #include "store/read_watch.h"
 
@@ -46,6 +47,7 @@ int Run(int argc, char** argv, CliPrompter& prompter) {
     Document document = verb->run(invocation);
     // A query that failed half-way leaves a result that looks whole: it is not printed.
     if (reads.ReportIfFailed()) return ReportReadFailure(prompter);
+    if (line.globals.xlsx) WriteWorkbook(document, line.verb, *line.globals.xlsx);
     // Printed only when the verb succeeded as a whole: a failure prints nothing on stdout.
     std::ostringstream out;
     if (line.globals.json) {

@@ -9,12 +9,15 @@
 //         rows, tables separated by an empty line. UTF-8 without byte-order
 //         mark, lines ended by CR LF; a field with a comma, quote or line
 //         break is quoted (RFC 4180); amounts are plain numbers with a dot.
+#include <memory>
 #include <ostream>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include <nlohmann/json.hpp>
+
+#include "controls/grid_model.h"
 
 namespace cw::cli {
 
@@ -43,6 +46,9 @@ using Record = std::vector<Field>;
 struct Table {
   std::vector<Column> columns;
   std::vector<std::vector<Value>> rows;  // one value per column
+  // The table value the window shows, when the table is one: --xlsx writes it
+  // as the window's export does.
+  std::shared_ptr<const GridModel> grid{};
 };
 
 struct Section {

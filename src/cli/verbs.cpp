@@ -141,8 +141,9 @@ const Verb* FindVerb(std::string_view name) {
 
 std::string UsageText() {
   std::string text =
-      "usage: coinwright-cli [--home DIR] [--demo] [--json|--csv] [--user NAME] [--password-file FILE] VERB ...\n"
+      "usage: coinwright-cli [--home DIR] [--demo] [--json|--csv] [--xlsx FILE] [--user NAME] [--password-file FILE] VERB ...\n"
       "The password comes from --password-file, else $COINWRIGHT_PASSWORD, else the terminal.\n"
+      "--xlsx FILE also writes the table of a table verb (entries, search, ledger, stats, day, budget, ...) to a workbook.\n"
       "verbs:\n";
   for (const Verb& verb : AllVerbs()) {
     std::string_view usage = verb.usage;

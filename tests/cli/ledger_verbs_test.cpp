@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/cli_runner.h"
+#include "output/read_xlsx.h"
 
 namespace cw::testing {
 namespace {
@@ -52,6 +53,17 @@ TEST_F(LedgerVerbs, DetailTableAsTheWindowBuildsIt) {
                 " |   累         计 | 50.00 | 15.00 |  | total",
             }),
             RowTexts(result.Json("rows"), {"说    明", "转入", "转出", "现金余额"}));
+}
+
+TEST_F(LedgerVerbs, XlsxWritesTheWindowsWorkbookOverAnOldFile) {
+  const std::string file = home_.WriteFile("detail.xlsx", "old");
+  CliResult result =
+      home_.Run({"--xlsx", file, "ledger", "detail", "--account", "101", "--from", "2024-03", "--to", "2024-03"});
+  ASSERT_EQ(0, result.code) << result.err;
+  const std::string sheet = ReadXlsx(file);
+  for (const char* line : {"A1 s 现金明细表 |", "C2 s 转入 |", "A4 s 2024-03-02 | General | ",
+                           "C4 n 50 | 0.00 | right | 宋体 10.0\n", "E4 n 40 | 0.00 | right |"})
+    EXPECT_NE(sheet.find(line), std::string::npos) << line << "\nin\n" << sheet;
 }
 
 TEST_F(LedgerVerbs, CsvHasAHeaderRowAndQuotesWhereNeeded) {

@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
-#include <cstdlib>
+#include "output/read_xlsx.h"
 
 namespace cw {
 namespace {
@@ -20,16 +21,7 @@ std::string ReadFile(const fs::path& path) {
   return text.str();
 }
 
-// The sheet as read_xlsx.py prints it, read back by openpyxl.
-std::string ReadBack(const fs::path& workbook) {
-  const std::string command = "/usr/bin/python3 " CW_READ_XLSX " '" + workbook.string() + "'";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string text;
-  char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
-  EXPECT_EQ(pclose(pipe), 0) << text;
-  return text;
-}
+std::string ReadBack(const fs::path& workbook) { return testing::ReadXlsx(workbook.string()); }
 
 std::vector<std::string> FilesIn(const fs::path& folder) {
   std::vector<std::string> names;
