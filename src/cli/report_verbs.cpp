@@ -148,19 +148,7 @@ Document CategoryReport(Invocation& invocation) {
 }  // namespace
 
 Document RunReport(Invocation& invocation) {
-  // The report's name comes first among the plain words; --json may stand before it.
-  std::vector<std::string> words = TakeGlobalOptions(invocation.words, invocation.globals);
-  if (words.empty() || words[0].starts_with("--")) {
-    throw BadInput("report what? net-property, income-expense or category");
-  }
-  const std::string what = words[0];
-  const std::vector<std::string> rest(words.begin() + 1, words.end());
-  struct Form {
-    std::string_view name;
-    std::string_view usage;
-    Document (*run)(Invocation&);
-  };
-  static constexpr Form kForms[] = {
+  static constexpr VerbForm kForms[] = {
       {"net-property", "report net-property --before YYYY-MM", NetPropertyReport},
       {"income-expense", "report income-expense --period year|month|day --from YYYY-MM-DD --to YYYY-MM-DD",
        IncomeExpenseReport},
@@ -168,11 +156,9 @@ Document RunReport(Invocation& invocation) {
        "report category --income|--expense --period year|quarter|month|week|day --from YYYY-MM --to YYYY-MM",
        CategoryReport},
   };
-  for (const Form& form : kForms) {
-    if (form.name != what) continue;
-    Invocation sub = invocation.Form(rest, form.usage);
-    return form.run(sub);
-  }
+  if (auto document = RunVerbForm(invocation, kForms)) return *document;
+  const std::string what = FormWord(invocation);
+  if (what.empty()) throw BadInput("report what? net-property, income-expense or category");
   throw BadInput("unknown report \"" + what + "\": net-property, income-expense or category");
 }
 

@@ -90,18 +90,7 @@ Document CategoryReport(Invocation& invocation) {
 }  // namespace
 
 Document RunStats(Invocation& invocation) {
-  std::vector<std::string> words = TakeGlobalOptions(invocation.words, invocation.globals);
-  if (words.empty() || words[0].starts_with("--")) {
-    throw BadInput("stats what? balance-sheet, income-expense or category");
-  }
-  const std::string what = words[0];
-  const std::vector<std::string> rest(words.begin() + 1, words.end());
-  struct Form {
-    std::string_view name;
-    std::string_view usage;
-    Document (*run)(Invocation&);
-  };
-  static constexpr Form kForms[] = {
+  static constexpr VerbForm kForms[] = {
       {"balance-sheet", "stats balance-sheet --to YYYY-MM", BalanceSheetReport},
       {"income-expense", "stats income-expense --period year|month|day --from DATE --to DATE [--show-zero]",
        IncomeExpenseReport},
@@ -110,11 +99,9 @@ Document RunStats(Invocation& invocation) {
        "[--show-empty-columns]",
        CategoryReport},
   };
-  for (const Form& form : kForms) {
-    if (form.name != what) continue;
-    Invocation sub = invocation.Form(rest, form.usage);
-    return form.run(sub);
-  }
+  if (auto document = RunVerbForm(invocation, kForms)) return *document;
+  const std::string what = FormWord(invocation);
+  if (what.empty()) throw BadInput("stats what? balance-sheet, income-expense or category");
   throw BadInput("unknown table \"" + what + "\": balance-sheet, income-expense or category");
 }
 

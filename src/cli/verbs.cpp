@@ -133,6 +133,14 @@ std::optional<Document> RunVerbForm(Invocation& invocation, std::span<const Verb
   return std::nullopt;
 }
 
+std::string FormWord(const Invocation& invocation) {
+  // RunVerbForm took the global options already: a scratch copy keeps them from
+  // counting twice.
+  GlobalOptions scratch;
+  const std::vector<std::string> words = TakeGlobalOptions(invocation.words, scratch);
+  return words.empty() || words[0].starts_with("--") ? std::string() : words[0];
+}
+
 const Verb* FindVerb(std::string_view name) {
   const std::vector<Verb>& verbs = AllVerbs();
   auto it = std::find_if(verbs.begin(), verbs.end(), [&](const Verb& v) { return v.name == name; });

@@ -59,6 +59,9 @@ struct VerbForm {
 // Runs the form named by the first plain word (options every verb accepts may
 // stand before it) with the words after it; none when no form is named.
 std::optional<Document> RunVerbForm(Invocation& invocation, std::span<const VerbForm> forms);
+// The word that should have named a form, for the message when none matched;
+// empty when no plain word was given.
+std::string FormWord(const Invocation& invocation);
 
 const Verb* FindVerb(std::string_view name);
 // "usage: ..." with every verb, for help and for a missing or unknown verb.
