@@ -143,7 +143,8 @@ Document RunProjection(Invocation& invocation) {
       {"delete", "projection delete ID", DeleteItem},
   };
   if (auto document = RunVerbForm(invocation, forms)) return *document;
-  Invocation result{invocation.globals, invocation.words, "projection --to YYYY-MM [--detail]"};
+  // The plain form keeps the verb's access: it logs in like every form.
+  Invocation result = invocation.Form(invocation.words, "projection --to YYYY-MM [--detail]");
   return ShowProjection(result);
 }
 

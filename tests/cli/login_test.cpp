@@ -66,6 +66,7 @@ TEST_F(CliLoginTest, VerbsNeedTheirRights) {
       {{"--user", "冻结"}, {"init"}, 0, ""},
       // Where the password comes from.
       {{"--user", "奶奶"}, {"home"}, 2, "--password-file"},  // no terminal
+      {{"--user", "奶奶"}, {"projection", "--to", "2030-12"}, 2, "--password-file"},  // a verb's plain form logs in too
       {{"--user", "奶奶", "--password-file", wrong}, {"home"}, 2, "wrong password"},
       {{"--user", "奶奶", "--password-file", password}, {"home"}, 0, ""},
       {{"--user", "奶奶"}, {"home"}, 0, "", "COINWRIGHT_PASSWORD=geheim"},
