@@ -69,6 +69,9 @@ CListWnd::CListWnd(QWidget* parent) : QWidget(parent) {
   connect(header_, &QHeaderView::sectionClicked, this, &CListWnd::HeaderClicked);
   connect(header_, &QHeaderView::sectionResized, this, &CListWnd::HeaderResized);
   connect(view_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &CListWnd::PlaceEditor);
+  connect(view_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &CListWnd::HeaderMoved);
+  connect(header_, &QHeaderView::sectionResized, this, &CListWnd::HeaderMoved);
+  connect(header_, &QHeaderView::geometriesChanged, this, &CListWnd::HeaderMoved);
   connect(view_->verticalScrollBar(), &QScrollBar::valueChanged, this, &CListWnd::PlaceEditor);
   connect(editor_, &GridEditor::MoveKey, this, &CListWnd::EditorMoveKey);
   connect(editor_, &GridEditor::Cancelled, this, &CListWnd::CancelEdit);

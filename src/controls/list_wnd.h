@@ -125,6 +125,10 @@ class CListWnd : public QWidget {
   void EditorFocusLeft();
   // The user dragged a column's width (the table's width is already updated).
   void ColumnResized(int column, int width);
+  // The header's sections moved on the screen: the grid scrolled sideways or a
+  // column changed its width or was shown or hidden. Bars drawn over the header
+  // (a second header row) repaint on it.
+  void HeaderMoved();
 
  protected:
   void changeEvent(QEvent* event) override;

@@ -6,7 +6,10 @@
 
 namespace cw {
 
-HeaderSpanBar::HeaderSpanBar(CListWnd* grid, QWidget* parent) : QWidget(parent), grid_(grid) { hide(); }
+HeaderSpanBar::HeaderSpanBar(CListWnd* grid, QWidget* parent) : QWidget(parent), grid_(grid) {
+  hide();
+  connect(grid_, &CListWnd::HeaderMoved, this, qOverload<>(&QWidget::update));
+}
 
 void HeaderSpanBar::SetSpan(std::optional<HeaderSpan> span) {
   span_ = std::move(span);

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +28,16 @@ namespace cw {
 namespace {
 
 using testing::OnModal;
+
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++count;
+    return false;
+  }
+  int count = 0;
+};
 
 class LedgerEndToEndTest : public ::testing::Test {
  protected:
@@ -95,6 +106,19 @@ TEST_F(LedgerEndToEndTest, DetailBalanceDrillAndHistory) {
   frame_->MenuAction(32945)->trigger();
   testing::Settle(100);
   EXPECT_TRUE(Ledger()->SpanBar()->isVisible());
+
+  // Scrolled sideways, the upper header row is painted again over the moved columns.
+  frame_->resize(520, 760);
+  testing::Settle(100);
+  QScrollBar* sideways = nullptr;
+  for (QScrollBar* bar : Ledger()->Grid()->findChildren<QScrollBar*>())
+    if (bar->orientation() == Qt::Horizontal) sideways = bar;
+  ASSERT_NE(nullptr, sideways);
+  ASSERT_GT(sideways->maximum(), 0) << "the narrow window must scroll sideways";
+  PaintCounter paints(Ledger()->SpanBar());
+  sideways->setValue(sideways->maximum());
+  testing::Settle(100);
+  EXPECT_GT(paints.count, 0);
 }
 
 TEST_F(LedgerEndToEndTest, DayRecordsOfTheFirstOfThisMonth) {
