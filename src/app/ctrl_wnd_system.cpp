@@ -52,6 +52,7 @@ std::string CCtrlWndSystem::PageTitle() const {
 }
 
 bool CCtrlWndSystem::HandlesCommand(int command) const {
+  if (IsOutputCommand(command)) return false;
   for (const ToolButton& button : ModuleToolbar(page_))
     if (button.command == command) return true;
   return false;

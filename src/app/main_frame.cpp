@@ -24,6 +24,7 @@
 #include "app/ledger_link.h"
 #include "app/logon_hooks.h"
 #include "calendar/calendar.h"
+#include "output/ui/export_dialog.h"
 #include "plans/ui/execute_cp.h"
 #include "app/main_menu.h"
 #include "app/module_factory.h"
@@ -273,10 +274,15 @@ void CMainFrame::BuildModuleToolbar(int page) {
 
 void CMainFrame::UpdateToolbarStates() {
   for (auto& [command, action] : toolbar_actions_) {
-    const bool by_module = module_ && module_->HandlesCommand(command);
-    action->setEnabled(by_module ? module_->CommandAvailable(command)
-                                 : CommandEnabled(command, profile_.rights, profile_.level));
+    action->setEnabled(FrameCommandAvailable(command));
   }
+}
+
+bool CMainFrame::FrameCommandAvailable(int command) const {
+  if (module_ && module_->HandlesCommand(command)) return module_->CommandAvailable(command);
+  // 打印 and 导出 work on the module's table when it shows one.
+  if (command == cmd::kPrint || command == cmd::kExport) return module_ && module_->OutputCommandAvailable(command);
+  return CommandEnabled(command, profile_.rights, profile_.level);
 }
 
 QAction* CMainFrame::MenuAction(int command) const {
@@ -328,6 +334,7 @@ void CMainFrame::OnCommand(int command) {
     case cmd::kWebSite:
     case cmd::kSupport: OpenWebPage(command); break;
     case cmd::kAbout: CAboutDlg(this).exec(); break;
+    case cmd::kExport: ExportModuleTable(); break;
     default: break;
   }
 }
@@ -438,6 +445,11 @@ void CMainFrame::BringToFront() {
 }
 
 // ---- Frame commands ---------------------------------------------------------------
+
+void CMainFrame::ExportModuleTable() {
+  if (!FrameCommandAvailable(cmd::kExport)) return;
+  ExportPageOutput(this, *module_->CurrentOutput(), CurrentPrompter());
+}
 
 void CMainFrame::RunCalculator() {
   const std::string program =

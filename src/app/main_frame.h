@@ -70,6 +70,9 @@ class CMainFrame : public QMainWindow {
   void BuildFrameToolbar();
   void BuildModuleToolbar(int page);
   void UpdateToolbarStates();
+  // Whether a toolbar command can run now: the module's answer for its own
+  // commands, the table's presence for 打印 and 导出, else built and permitted.
+  bool FrameCommandAvailable(int command) const;
   void UpdateHistoryButtons();
   void FillHistoryMenu(QMenu* menu, const std::vector<int>& indexes);
   void RefreshCaption();
@@ -85,6 +88,8 @@ class CMainFrame : public QMainWindow {
   void RefreshProfile(int person_no);
   void Relogin();
 
+  // 导出 (769) of the module's table.
+  void ExportModuleTable();
   void RunCalculator();
   void OpenHelp();
   void OpenWebPage(int command);

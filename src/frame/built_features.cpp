@@ -28,6 +28,8 @@ constexpr std::array kBuiltCommands{
     cmd::kRelogin,  cmd::kChangePassword, cmd::kExit,    cmd::kCalculator, cmd::kHelp,
     cmd::kDailyNote, cmd::kWebSite,       cmd::kSupport, cmd::kAbout,      cmd::kBack,
     cmd::kForward,  cmd::kShowProjection, cmd::kPlans, cmd::kCreditCard,
+    // 导出 runs on the table of the page shown (CHmCtrlWnd::CurrentOutput).
+    cmd::kExport,
 };
 
 }  // namespace

@@ -2,12 +2,16 @@
 // CHmCtrlWnd: what the frame asks of every module window. The frame owns one
 // module window at a time; it creates it for a page of its kind, asks it to
 // show pages, reads its titles, and passes it the module toolbar's commands.
+#include <optional>
 #include <string>
 
+#include "frame/app_commands.h"
+#include "frame/command_rights.h"
 #include "frame/control_wnd.h"
 #include "frame/logon_profile.h"
 #include "frame/module_kind.h"
 #include "frame/page_params.h"
+#include "output/page_output.h"
 
 namespace cw {
 
@@ -35,6 +39,18 @@ class CHmCtrlWnd : public CControlWnd {
   virtual bool CommandAvailable(int command) const { return false; }
   virtual void OnCommand(int command) {}
 
+  // The table of the page shown, with its texts, for 打印 (745) and 导出 (769),
+  // which the frame carries out; none while the page shows no table.
+  virtual std::optional<PageOutput> CurrentOutput() const { return std::nullopt; }
+  // 打印 and 导出: carried out by the frame, never by a module.
+  static bool IsOutputCommand(int command) { return command == cmd::kPrint || command == cmd::kExport; }
+  // Whether 打印 or 导出 can run now: built, permitted, and a table is shown.
+  bool OutputCommandAvailable(int command) const {
+    if (!CommandEnabled(command, profile_.rights, profile_.level)) return false;
+    const std::optional<PageOutput> output = CurrentOutput();
+    return output && output->grid;
+  }
+
   // The logged-in user's profile read again (he changed his own record).
   void UpdateProfile(const LogonProfile& profile) { profile_ = profile; }
 
@@ -61,6 +77,17 @@ class CHmCtrlWnd : public CControlWnd {
 
  protected:
   const LogonProfile& Profile() const { return profile_; }
+  // A context-menu item of the module: 打印 and 导出 go to the frame, every
+  // other command to the module itself.
+  bool ContextCommandAvailable(int command) const {
+    return IsOutputCommand(command) ? OutputCommandAvailable(command) : CommandAvailable(command);
+  }
+  void RunContextCommand(int command) {
+    if (IsOutputCommand(command))
+      emit CommandRequested(command);
+    else
+      OnCommand(command);
+  }
   bool VerticalSplit() const { return vertical_; }
   int SplitPercent() const { return percent_; }
 

@@ -155,8 +155,6 @@ bool CCtrlWndAccountBudget::HandlesCommand(int command) const {
     case cmd::kAdd:
     case cmd::kChange:
     case cmd::kDelete:
-    case cmd::kPrint:
-    case cmd::kExport:
     case cmd::kShowProjection:
     case kChangeSelected:
     case kDeleteSelected: return true;
@@ -172,7 +170,6 @@ bool CCtrlWndAccountBudget::CommandAvailable(int command) const {
     case cmd::kDelete:
     case kChangeSelected:
     case kDeleteSelected: return page_ != 0 && !ShowingProjection();
-    // Printing and export come with their module.
     default: return false;
   }
 }
@@ -269,9 +266,9 @@ void CCtrlWndAccountBudget::ShowContextMenu(const QPoint& position) {
                {"导出", cmd::kExport}};
   for (const auto& item : items) {
     QAction* action = menu.addAction(item.text);
-    action->setEnabled(CommandAvailable(item.command));
+    action->setEnabled(ContextCommandAvailable(item.command));
     const int command = item.command;
-    connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
+    connect(action, &QAction::triggered, this, [this, command] { RunContextCommand(command); });
     if (item.command == kDeleteSelected) menu.addSeparator();
   }
   menu.exec(grid_->Body()->mapToGlobal(position));

@@ -40,8 +40,6 @@ bool UserManagementPage::IsCommandEnabled(int command) const {
     case kSort:
     case kChangeSelected:
     case kDeleteSelected: return true;
-    case kPrint: return CanPrint();
-    case kExport: return CanExport();
     default: return false;
   }
 }

@@ -20,8 +20,6 @@ class UserManagementPage : public QWidget {
     kChange = 702,
     kDeleteTicked = 703,
     kSort = 744,
-    kPrint = 745,
-    kExport = 769,
     kChangeSelected = 32844,
     kDeleteSelected = 32845,
   };
@@ -32,10 +30,6 @@ class UserManagementPage : public QWidget {
 
   CListWnd* Grid() const { return grid_; }
 
-  // Printing and export of the table come with the printing module; until then
-  // the toolbar greys them.
-  bool CanPrint() const { return false; }
-  bool CanExport() const { return false; }
   bool IsCommandEnabled(int command) const;
   // Runs one of the page's commands; false for a command the page does not have
   // or that is greyed.

@@ -166,6 +166,7 @@ void CCtrlWndAccountGraph::ShowAgain() { emit CommandRequested(page_.Command());
 
 bool CCtrlWndAccountGraph::HandlesCommand(int command) const {
   if (command == kChangeRange) return true;
+  if (IsOutputCommand(command)) return false;
   for (const ToolButton& button : ModuleToolbar(page_.Command()))
     if (button.command == command && command != 0) return true;
   return false;
@@ -178,7 +179,7 @@ bool CCtrlWndAccountGraph::CommandAvailable(int command) const {
     case cmd::kDetails: return !page_.IsBalanceSheet();
     case cmd::kClassChart: return IsCategoryTable(page_.Command());
     case cmd::kSurplusCurve: return page_.Command() == kIncomeExpenseTable;
-    default: return false;  // printing and export are not built yet
+    default: return false;
   }
 }
 
@@ -257,8 +258,8 @@ void CCtrlWndAccountGraph::ShowContextMenu(const QPoint& position) {
   QMenu menu(this);
   auto add = [&](const char* text, int command) {
     QAction* action = menu.addAction(QString::fromUtf8(text));
-    action->setEnabled(CommandAvailable(command));
-    connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
+    action->setEnabled(ContextCommandAvailable(command));
+    connect(action, &QAction::triggered, this, [this, command] { RunContextCommand(command); });
   };
   add("查找...", cmd::kFind);
   if (IsCategoryTable(page_.Command())) add("详细数据...", cmd::kDetails);

@@ -181,8 +181,6 @@ bool CCtrlWndAccountQuery::HandlesCommand(int command) const {
     case cmd::kLastAccount:
     case cmd::kFind:
     case cmd::kDetails:
-    case cmd::kPrint:
-    case cmd::kExport:
     case kChangeRange: return true;
     default: return false;
   }
@@ -197,7 +195,7 @@ bool CCtrlWndAccountQuery::CommandAvailable(int command) const {
     case cmd::kFind:
     case cmd::kDetails:
     case kChangeRange: return true;
-    default: return false;  // printing and export are not built yet
+    default: return false;
   }
 }
 
@@ -260,8 +258,8 @@ void CCtrlWndAccountQuery::ShowContextMenu(const QPoint& position) {
   QMenu menu(this);
   auto add = [&](const char* text, int command) {
     QAction* action = menu.addAction(QString::fromUtf8(text));
-    action->setEnabled(CommandAvailable(command));
-    connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
+    action->setEnabled(ContextCommandAvailable(command));
+    connect(action, &QAction::triggered, this, [this, command] { RunContextCommand(command); });
   };
   if (page_.IsDetail()) {
     add("开始科目", cmd::kFirstAccount);

@@ -240,6 +240,7 @@ PageParams CCtrlWndAccountEasy::CurrentParams() const {
 // ---- Commands -------------------------------------------------------------------
 
 bool CCtrlWndAccountEasy::HandlesCommand(int command) const {
+  if (IsOutputCommand(command)) return false;
   switch (command) {
     // The context menu's "查找..." also on the initial-assets page, whose toolbar has no 查找.
     case cmd::kFind:
@@ -441,7 +442,8 @@ void CCtrlWndAccountEasy::ShowContextMenu(const QPoint& position) {
     QAction* action = menu.addAction(Q(entry.label));
     const int command = entry.command;
     const bool mine = HandlesCommand(command);
-    action->setEnabled(entry.enabled && (!mine || CommandAvailable(command)));
+    action->setEnabled(entry.enabled && (!mine || CommandAvailable(command)) &&
+                       (!IsOutputCommand(command) || OutputCommandAvailable(command)));
     connect(action, &QAction::triggered, this, [this, command, mine] {
       if (mine)
         OnCommand(command);
