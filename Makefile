@@ -2,6 +2,10 @@
 #   make run    install what is missing, build, start the program
 #   make test   install what is missing, build, run every test
 #   make bench  build and run the benchmarks (prints figures)
+#   make install [PREFIX=DIR]    build and install (default ~/.local)
+#   make uninstall [PREFIX=DIR]  remove that installation (the data home stays)
+#   make package  build the Debian package (.deb) in the build folder
+#   make fuzz     fuzz the update information parser for FUZZ_SECONDS (clang)
 
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
@@ -12,8 +16,9 @@ PACKAGES := build-essential cmake pkg-config ccache libsqlcipher-dev sqlcipher l
             fonts-noto-cjk fonts-wqy-zenhei xvfb xauth imagemagick poppler-utils python3-openpyxl
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CLI      := $(BUILD)/src/cli/coinwright-cli
+PREFIX   ?= $(HOME)/.local
 
-.PHONY: deps configure build test run bench clean
+.PHONY: deps configure build test run bench clean install uninstall package fuzz
 
 # Installs only the packages that are not installed yet, so a second run does nothing.
 deps:
@@ -50,5 +55,26 @@ run: build
 bench: build
 	$(BUILD)/bench/cw_bench
 
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX) --strip
+
+uninstall:
+	cmake -DPREFIX=$(PREFIX) -P cmake/Uninstall.cmake
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/*.deb
+
+# libFuzzer needs clang, so the fuzzer has a build folder of its own. New inputs
+# it finds go to $(FUZZ_BUILD)/corpus; the committed ones in fuzz/corpus are read.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz:
+	@command -v clang++ >/dev/null || $(MAKE) deps PACKAGES=clang
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCW_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target update_info_fuzzer
+	mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/fuzz/update_info_fuzzer -max_total_time=$(FUZZ_SECONDS) $(FUZZ_BUILD)/corpus fuzz/corpus
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)
