@@ -4,6 +4,7 @@
 #include "bookkeeping/accounts/ui/item_page.h"
 #include "frame/app_commands.h"
 #include "frame/module_toolbar.h"
+#include "controls/list_wnd.h"
 #include "prefs/ui/user_management_page.h"
 #include "store/ui/db_wnd.h"
 
@@ -63,6 +64,11 @@ bool CCtrlWndSystem::CommandAvailable(int command) const {
   if (accounts_) return accounts_->IsCommandEnabled(command);
   if (database_) return database_->IsCommandEnabled(command);
   return false;
+}
+
+std::optional<PageOutput> CCtrlWndSystem::CurrentOutput() const {
+  if (!users_) return std::nullopt;
+  return PageOutput{.grid = &users_->Grid()->Model(), .title = "全部列表用户", .document_name = "全部列表用户"};
 }
 
 void CCtrlWndSystem::OnCommand(int command) {

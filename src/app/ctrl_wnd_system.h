@@ -23,6 +23,8 @@ class CCtrlWndSystem : public CHmCtrlWnd {
   bool HandlesCommand(int command) const override;
   bool CommandAvailable(int command) const override;
   void OnCommand(int command) override;
+  // The user list; the other pages show no table.
+  std::optional<PageOutput> CurrentOutput() const override;
 
   // The page of 33200 while it is shown, else null.
   UserManagementPage* Users() const { return users_; }

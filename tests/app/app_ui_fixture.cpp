@@ -1,7 +1,13 @@
 #include "app_ui_fixture.h"
 
+#include <QTest>
+
+#include "app/main_frame.h"
+#include "bookkeeping/entries/ui/ctrl_wnd_account_easy.h"
 #include "core/data_sets.h"
+#include "core/settings.h"
 #include "prefs/user_admin.h"
+#include "store/database.h"
 
 namespace cw::testing {
 
@@ -16,6 +22,19 @@ int AppUiTest::AddTestUser(const std::string& name, const std::string& password,
   EXPECT_TRUE(result.ok) << result.message;
   return result.person_no;
 }
+
+void DemoFrameTest::SetUp() {
+  AppUiTest::SetUp();
+  CCtrlWndAccountEasy::ResetSessionForTesting();
+  settings::SetNumber(settings::UserKey(1), "HideDailyNote", 1);
+  ASSERT_EQ(1, Database::OpenDatabase(Database::kDemoData));
+  frame_ = std::make_unique<CMainFrame>(true, 1);
+  ASSERT_TRUE(frame_->Create());
+  frame_->ShowPlaced();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame_.get()));
+}
+
+void DemoFrameTest::TearDown() { frame_.reset(); }
 
 std::vector<std::string> AppUiTest::TakeMessages() {
   std::vector<std::string> texts;

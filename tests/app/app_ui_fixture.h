@@ -3,10 +3,15 @@
 // scripted prompter that records every message.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "base/scripted_prompter.h"
 #include "support/temp_home.h"
+
+namespace cw {
+class CMainFrame;
+}
 
 namespace cw::testing {
 
@@ -22,6 +27,16 @@ class AppUiTest : public ::testing::Test {
   TempHome home_;
   ScriptedPrompter prompter_;
   PrompterGuard guard_{prompter_};
+};
+
+// The main frame on the demonstration data, shown, with its administrator
+// (user 1) logged in and the entry window's kept months forgotten.
+class DemoFrameTest : public AppUiTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  std::unique_ptr<CMainFrame> frame_;
 };
 
 }  // namespace cw::testing

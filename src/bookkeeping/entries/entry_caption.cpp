@@ -42,4 +42,21 @@ std::string SearchHeader(const EntryTable& page) {
   return StrFormat(entry_texts::kSearchHeaderFormat, SearchDescription(page).c_str(), page.FoundCount());
 }
 
+
+PageOutput EntryOutput(const EntryTable& page) {
+  const EntryCaption caption = CaptionOf(page);
+  PageOutput output;
+  output.title = caption.title;
+  output.document_name = caption.title;
+  if (page.IsSearch()) {
+    // The header above the results, one printed line per line.
+    const std::string header = SearchHeader(page);
+    const std::size_t br = header.find('\n');
+    output.page_header = {header.substr(0, br), header.substr(br + 1)};
+  } else {
+    output.page_header = {caption.range_line};
+  }
+  return output;
+}
+
 }  // namespace cw

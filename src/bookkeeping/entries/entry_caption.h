@@ -3,6 +3,7 @@
 #include <string>
 
 #include "bookkeeping/entries/entry_table.h"
+#include "output/page_output.h"
 
 namespace cw {
 
@@ -22,5 +23,10 @@ std::string SearchConditionLine(const EntryTable& page);
 std::string SearchCountLine(const EntryTable& page);
 // The header above the search results: "查找条件：%s\n查找结果：找到%d笔记账数据".
 std::string SearchHeader(const EntryTable& page);
+
+// What 打印 and 导出 take with the page (the window adds the grid): the
+// caption's title, and under it the months of an entry page or the search's
+// condition and count.
+PageOutput EntryOutput(const EntryTable& page);
 
 }  // namespace cw

@@ -148,6 +148,11 @@ std::string CCtrlWndAccountBudget::PageTitle() const {
   return page_ == kPropertyPage ? "预算设置" : cw::PageTitle(page_);
 }
 
+std::optional<PageOutput> CCtrlWndAccountBudget::CurrentOutput() const {
+  if (page_ == 0) return std::nullopt;
+  return PageOutput{.grid = &grid_->Model(), .title = PageTitle(), .document_name = PageTitle()};
+}
+
 // ---- Commands -------------------------------------------------------------------
 
 bool CCtrlWndAccountBudget::HandlesCommand(int command) const {

@@ -32,6 +32,7 @@ class CCtrlWndAccountBudget : public CHmCtrlWnd {
   bool ShowPage(int page, bool forced, const PageParams* replay) override;
   int CurrentPage() const override { return page_; }
   std::string PageTitle() const override;
+  std::optional<PageOutput> CurrentOutput() const override;
 
   bool HandlesCommand(int command) const override;
   bool CommandAvailable(int command) const override;

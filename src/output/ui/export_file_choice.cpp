@@ -20,21 +20,31 @@ bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
   });
 }
 
+ExportFormat FormatOfFilter(const QString& filter) {
+  return filter == QString::fromUtf8(kCsvFilter) ? ExportFormat::kCsv : ExportFormat::kXlsx;
+}
+
+// The save dialog. The suffix of the chosen filter becomes the default suffix
+// before the dialog checks for an existing file, so the overwrite question is
+// asked for the name really written.
+class ExportSaveDialog : public QFileDialog {
+ public:
+  explicit ExportSaveDialog(QWidget* parent) : QFileDialog(parent, QString::fromUtf8("请输入导出的文件名")) {
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    setNameFilters({QString::fromUtf8(kXlsxFilter), QString::fromUtf8(kCsvFilter)});
+  }
+
+  void accept() override {
+    setDefaultSuffix(QString::fromStdString(SuffixOf(FormatOfFilter(selectedNameFilter())).substr(1)));
+    QFileDialog::accept();
+  }
+};
+
 std::optional<ExportTarget> ShowSaveDialog(QWidget* parent) {
-  QFileDialog dialog(parent, QString::fromUtf8("请输入导出的文件名"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters({QString::fromUtf8(kXlsxFilter), QString::fromUtf8(kCsvFilter)});
-  // The default suffix is added before the dialog checks for an existing
-  // file, so the overwrite question is asked for the name really written.
-  dialog.setDefaultSuffix("xlsx");
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-    dialog.setDefaultSuffix(filter == QString::fromUtf8(kCsvFilter) ? "csv" : "xlsx");
-  });
+  ExportSaveDialog dialog(parent);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  const ExportFormat chosen =
-      dialog.selectedNameFilter() == QString::fromUtf8(kCsvFilter) ? ExportFormat::kCsv : ExportFormat::kXlsx;
-  return ExportTargetOf(dialog.selectedFiles().front().toStdString(), chosen);
+  return ExportTargetOf(dialog.selectedFiles().front().toStdString(), FormatOfFilter(dialog.selectedNameFilter()));
 }
 
 ExportFileChooser& Chooser() {

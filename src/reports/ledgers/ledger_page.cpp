@@ -1,5 +1,6 @@
 #include "reports/ledgers/ledger_page.h"
 
+#include "base/gbk_text.h"
 #include "core/item_cache.h"
 #include "core/ledger_model.h"
 #include "store/read_watch.h"
@@ -8,6 +9,28 @@ namespace cw {
 namespace {
 
 constexpr int kFirstAccount = 705, kPreviousAccount = 706, kNextAccount = 707, kLastAccount = 708;
+
+// "2024.01-2024.03": the months of printed and exported titles.
+std::string DottedRange(const LedgerRange& range) {
+  return StrFormat("%d.%02d-%d.%02d", range.FirstMonth() / 100, range.FirstMonth() % 100, range.LastMonth() / 100,
+                   range.LastMonth() % 100);
+}
+
+// The movement pair of a balance table as exported, by account category.
+std::vector<std::string> ExportedBalanceTitles(int type) {
+  const auto pair = [](const char* increase, const char* decrease) {
+    return std::vector<std::string>{"科目名称", "期初余额", increase, decrease, "期末余额"};
+  };
+  switch (type) {
+    case kTypeIncome:
+    case kTypeExpense: return {};  // the grid's own titles
+    case kTypeInvestment: return pair("本期买入本金", "本期卖出本金");
+    case kTypeBorrowed: return pair("本期借入", "本期返还");
+    case kTypeLent: return pair("本期借出", "本期收回");
+    case kTypeCreditCard: return pair("本期借款", "本期还款");
+    default: return pair("本期转入", "本期转出");  // cash and bank
+  }
+}
 
 }  // namespace
 
@@ -93,14 +116,30 @@ LedgerTable LedgerPage::Build() const {
   return table;
 }
 
+std::string LedgerPage::AccountPath() const {
+  std::string path = CItemCache::Instance().FullPath(account_);
+  if (!path.empty()) path.pop_back();  // the separator after the account's own name
+  return path;
+}
+
 std::string LedgerPage::CaptionLine() const {
-  std::string line;
-  if (IsDetail()) {
-    std::string path = CItemCache::Instance().FullPath(account_);
-    if (!path.empty()) path.pop_back();  // the separator after the account's own name
-    line = "科目：" + path + "      ";
-  }
+  const std::string line = IsDetail() ? "科目：" + AccountPath() + "      " : "";
   return line + "日期范围：" + RangeText(range_);
+}
+
+PageOutput LedgerPage::Output() const {
+  PageOutput output;
+  output.title = PageTitle(command_);
+  output.document_name = output.title;
+  const std::string range_line = "日期范围：" + DottedRange(range_);
+  if (IsDetail()) {
+    output.title += " - 科目：" + AccountPath() + "，" + range_line;
+    output.page_header = {"科目名称：" + AccountPath(), range_line};
+  } else {
+    output.page_header = {range_line};
+    output.export_header = ExportedBalanceTitles(Type());
+  }
+  return output;
 }
 
 }  // namespace cw

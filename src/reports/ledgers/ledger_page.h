@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "output/page_output.h"
 #include "reports/ledgers/ledger_tables.h"
 
 namespace cw {
@@ -54,10 +55,20 @@ class LedgerPage {
   // for a detail table, "日期范围：" range for a balance table.
   std::string CaptionLine() const;
 
+  // What 打印 and 导出 take with the table (the window adds the grid): the
+  // title "明细表 - 科目：path，日期范围：2024.01-2024.03" (a balance table: its
+  // name), the header printed under it, and for the balance tables other than
+  // income and expense the exported column titles, which name the period's
+  // movements in full ("本期借入", "本期返还").
+  PageOutput Output() const;
+
   // The accounts of the table's category in code order (the account tree).
   std::vector<std::pair<std::string, std::string>> CategoryAccounts() const;  // code, name
 
  private:
+  // The account's names from the top of the chart down, "负债\信用卡\招行".
+  std::string AccountPath() const;
+
   int command_ = 0;
   LedgerRange range_;
   std::string account_;

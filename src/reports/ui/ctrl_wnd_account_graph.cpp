@@ -149,8 +149,19 @@ void CCtrlWndAccountGraph::UpdateNavigation() {
 std::string CCtrlWndAccountGraph::PageTitle() const { return StatTableName(page_.Command()); }
 
 std::string CCtrlWndAccountGraph::CaptionText() const {
-  const std::string line = page_.IsBalanceSheet() ? CutOffCaption(page_.CutOff()) : RangeCaption(page_.Range());
-  return PageTitle() + "<br>" + line + "&nbsp;<a href=\"" + std::to_string(kChangeRange) + "\">(更改)</a>";
+  return PageTitle() + "<br>" + PeriodLine() + "&nbsp;<a href=\"" + std::to_string(kChangeRange) + "\">(更改)</a>";
+}
+
+std::string CCtrlWndAccountGraph::PeriodLine() const {
+  return page_.IsBalanceSheet() ? CutOffCaption(page_.CutOff()) : RangeCaption(page_.Range());
+}
+
+std::optional<PageOutput> CCtrlWndAccountGraph::CurrentOutput() const {
+  if (page_.Command() == 0) return std::nullopt;
+  return PageOutput{.grid = &grid_->Model(),
+                    .title = PageTitle(),
+                    .page_header = {PeriodLine()},
+                    .document_name = PageTitle()};
 }
 
 PageParams CCtrlWndAccountGraph::CurrentParams() const {

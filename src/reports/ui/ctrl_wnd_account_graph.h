@@ -39,6 +39,7 @@ class CCtrlWndAccountGraph : public CHmCtrlWnd {
   std::string PageTitle() const override;
   std::string CaptionText() const override;
   PageParams CurrentParams() const override;
+  std::optional<PageOutput> CurrentOutput() const override;
 
   bool HandlesCommand(int command) const override;
   bool CommandAvailable(int command) const override;
@@ -57,6 +58,8 @@ class CCtrlWndAccountGraph : public CHmCtrlWnd {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The months of a table, or the day of the balance sheet.
+  std::string PeriodLine() const;
   void Load();
   void UpdateNavigation();
   void ApplyLayout(bool stacked);

@@ -145,6 +145,13 @@ void CCtrlWndAccountQuery::UpdateNavigation() {
 
 std::string CCtrlWndAccountQuery::PageTitle() const { return ::cw::PageTitle(page_.Command()); }
 
+std::optional<PageOutput> CCtrlWndAccountQuery::CurrentOutput() const {
+  if (page_.Command() == 0) return std::nullopt;
+  PageOutput output = page_.Output();
+  output.grid = &grid_->Model();
+  return output;
+}
+
 std::string CCtrlWndAccountQuery::CaptionText() const {
   // Rich text: the blanks between account and range are kept as they stand.
   std::string line;

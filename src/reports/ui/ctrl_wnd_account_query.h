@@ -42,6 +42,7 @@ class CCtrlWndAccountQuery : public CHmCtrlWnd {
   std::string PageTitle() const override;
   std::string CaptionText() const override;
   PageParams CurrentParams() const override;
+  std::optional<PageOutput> CurrentOutput() const override;
 
   bool HandlesCommand(int command) const override;
   bool CommandAvailable(int command) const override;

@@ -225,6 +225,12 @@ TEST_F(EntryTableTest, SearchResultsUseTheSearchedPagesColumnsWithoutRunningBala
             Rows(table, {"说明", "收入", "支出"}));
   for (const GridColumn& column : table.Columns()) EXPECT_NE("收支盈余", column.title);
   EXPECT_EQ("收入支出记账 - 查找结果", CaptionOf(page).title);
+  // Printed and exported under the same title, the search told under it.
+  const PageOutput output = EntryOutput(page);
+  EXPECT_EQ("收入支出记账 - 查找结果", output.title);
+  ASSERT_EQ(2u, output.page_header.size());
+  EXPECT_EQ(0u, output.page_header[0].find("查找条件：")) << output.page_header[0];
+  EXPECT_EQ("查找结果：找到2笔记账数据", output.page_header[1]);
 }
 
 TEST_F(EntryTableTest, SearchedOpeningAmountsShowTheirAccountAndAmountColumn) {
@@ -242,6 +248,7 @@ TEST_F(EntryTableTest, SearchedOpeningAmountsShowTheirAccountAndAmountColumn) {
 TEST_F(EntryTableTest, CaptionsNameTheRangeAndOfferTheChangeLinkOnEntryPages) {
   EXPECT_EQ("收入支出记账\n日期范围：2024年5月 - 2024年6月(更改)", CaptionPlainText(CaptionOf(EntryTable(32900, kMayToJune))));
   EXPECT_EQ("初始财产、负债录入\n日期范围：2024年5月 - 2024年6月", CaptionPlainText(CaptionOf(EntryTable(32907, kMayToJune))));
+  EXPECT_EQ(std::vector<std::string>{"日期范围：2024年5月 - 2024年6月"}, EntryOutput(EntryTable(32900, kMayToJune)).page_header);
 }
 
 }  // namespace

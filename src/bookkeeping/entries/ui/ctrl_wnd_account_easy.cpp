@@ -227,6 +227,13 @@ std::string CCtrlWndAccountEasy::CaptionText() const {
   return text;
 }
 
+std::optional<PageOutput> CCtrlWndAccountEasy::CurrentOutput() const {
+  if (!table_) return std::nullopt;
+  PageOutput output = EntryOutput(*table_);
+  output.grid = &grid_->Model();
+  return output;
+}
+
 PageParams CCtrlWndAccountEasy::CurrentParams() const {
   PageParams params;
   if (page_ != kPageSearchResult) {

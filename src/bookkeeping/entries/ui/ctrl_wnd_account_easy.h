@@ -52,6 +52,7 @@ class CCtrlWndAccountEasy : public CHmCtrlWnd {
   // The title, and below it the months shown with the "(更改)" link (rich text).
   std::string CaptionText() const override;
   PageParams CurrentParams() const override;
+  std::optional<PageOutput> CurrentOutput() const override;
 
   bool HandlesCommand(int command) const override;
   bool CommandAvailable(int command) const override;
