@@ -51,12 +51,15 @@ file(GLOB_RECURSE icon_files RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS ${
 list(APPEND CW_MANIFEST ${icon_files})
 
 # The desktop entry starts the program by its full path, which is known only
-# when installing (`cmake --install --prefix`, the package's /usr).
+# when installing (`cmake --install --prefix`, the package's /usr). It is
+# written straight into the prefix: installs into two prefixes at once (tests)
+# must not share a file.
 install(CODE "
   set(CW_INSTALLED_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/bin/coinwright\")
-  configure_file(\"${CW_SHARE_SOURCE}/applications/coinwright.desktop.in\"
-                 \"${PROJECT_BINARY_DIR}/coinwright.desktop\" @ONLY)")
-install(FILES ${PROJECT_BINARY_DIR}/coinwright.desktop DESTINATION share/applications)
+  set(entry \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/share/applications/coinwright.desktop\")
+  message(STATUS \"Installing: \${entry}\")
+  file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/share/applications\")
+  configure_file(\"${CW_SHARE_SOURCE}/applications/coinwright.desktop.in\" \"\${entry}\" @ONLY)")
 list(APPEND CW_MANIFEST share/applications/coinwright.desktop)
 
 list(SORT CW_MANIFEST)

@@ -1,4 +1,5 @@
-// update: the publisher's signing keys and the check for a newer version.
+// update: the publisher's signing keys, the check for a newer version and
+// the release tool (update_site.h).
 // Reads no data set.
 #include <fcntl.h>
 #include <unistd.h>
@@ -6,6 +7,7 @@
 #include "base/gbk_text.h"
 #include "cli/cli_error.h"
 #include "cli/data_home.h"
+#include "cli/update_site.h"
 #include "cli/verbs.h"
 #include "core/settings.h"
 #include "home/resource_path.h"
@@ -103,9 +105,11 @@ Document RunUpdate(Invocation& invocation) {
   const VerbForm forms[] = {
       {"keygen", "update keygen FILE", MakeKeys},
       {"check", "update check [--server URL] [--key FILE]", CheckForUpdate},
+      {"site", "update site DIR --key FILE [--version X.YZ] [--description TEXT] [--from PREFIX]", MakeUpdateSite},
+      {"sign", "update sign DIR --key FILE [--version X.YZ] [--description TEXT]", SignUpdateSite},
   };
   if (auto document = RunVerbForm(invocation, forms)) return *document;
-  throw BadInput("update: say keygen or check");
+  throw BadInput("update: say keygen, check, site or sign");
 }
 
 }  // namespace cw::cli

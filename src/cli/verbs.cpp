@@ -67,7 +67,9 @@ const std::vector<Verb>& AllVerbs() {
       {"lunar", "lunar YYYY-MM-DD", RunLunar, kNoLogin},
       {"update",
        "update keygen FILE\n"
-       "update check [--server URL] [--key FILE]",
+       "update check [--server URL] [--key FILE]\n"
+       "update site DIR --key FILE [--version X.YZ] [--description TEXT] [--from PREFIX]\n"
+       "update sign DIR --key FILE [--version X.YZ] [--description TEXT]",
        RunUpdate, kNoLogin},
       {"users", "users", RunUsers, Need::kUserAdmin},
       {"useradd", "useradd NAME [--level N] [--new-password-file FILE]", RunUserAdd, Need::kUserAdmin},
