@@ -19,7 +19,6 @@
 #include "app/coinwright_app.h"
 #include "app/ctrl_wnd_system.h"
 #include "app/main_frame.h"
-#include "app/user_logon.h"
 #include "bookkeeping/accounts/ui/category_bar.h"
 #include "bookkeeping/accounts/ui/item_input_easy.h"
 #include "bookkeeping/accounts/ui/item_page.h"
@@ -34,10 +33,8 @@
 #include "controls/list_wnd.h"
 #include "core/item_cache.h"
 #include "core/ledger_model.h"
-#include "core/settings.h"
 #include "desktop_driver.h"
 #include "frame/app_commands.h"
-#include "home/ui/daily_note.h"
 #include "plans/ui/credit_card_input.h"
 #include "prefs/ui/user_input_dialog.h"
 #include "prefs/user_records.h"
@@ -69,7 +66,7 @@ class BookkeepingEndToEndTest : public ::testing::Test {
 
   // Shows an entry page from the menu "日常记账".
   void OpenPage(int page) {
-    frame_->MenuAction(page)->trigger();
+    ASSERT_TRUE(testing::ShowPage(frame_, page));
     ASSERT_NE(nullptr, Entries());
     ASSERT_EQ(page, Entries()->CurrentPage());
   }
@@ -117,15 +114,6 @@ class BookkeepingEndToEndTest : public ::testing::Test {
     OnModal<CChargeUp>(testing::Book(entry), &booked);
     frame_->ToolbarAction(cmd::kAdd)->trigger();
     return booked && QApplication::activeModalWidget() == nullptr;
-  }
-
-  void LogInAgain(const QString& user, const QString& password, int person_no) {
-    settings::SetNumber(settings::UserKey(person_no), "HideDailyNote", 1);
-    bool logged_in = false;
-    OnModal<CUserLogon>(testing::LogIn(user, password, /*demo=*/false), &logged_in);
-    frame_->MenuAction(cmd::kRelogin)->trigger();
-    ASSERT_TRUE(logged_in);
-    ASSERT_EQ(person_no, frame_->Profile().person_no);
   }
 
   // The table the page would show if it were built now: a grid kept up to
@@ -178,14 +166,8 @@ std::vector<std::string> Ledger() {
 TEST_F(BookkeepingEndToEndTest, AccountsOpeningBalancesBookingsAuditAndSearch) {
   QTemporaryDir home;
   CCoinwrightApp app;
-  bool logged_in = false, tip_closed = false;
-  OnModal<CUserLogon>(testing::LogIn("管理员", "", /*demo=*/false), &logged_in);
-  OnModal<CDailyNote>(testing::CloseDailyNote(), &tip_closed);
-  ASSERT_TRUE(app.InitInstance({"coinwright", "--home", home.path()}));
-  ASSERT_TRUE(logged_in);
-  frame_ = app.MainFrame();
+  frame_ = testing::StartDesktop(app, home.path(), {.user = "管理员"});
   ASSERT_NE(nullptr, frame_);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return tip_closed; }, 10000));
   EXPECT_EQ(Database::kUserData, Database::CurrentDatabase());
   EXPECT_TRUE(frame_->windowTitle().endsWith("  -  管理员"));
 
@@ -306,7 +288,7 @@ TEST_F(BookkeepingEndToEndTest, AccountsOpeningBalancesBookingsAuditAndSearch) {
   ASSERT_TRUE(added);
   const std::optional<UserRecord> li = FindUserByName("李梅");
   ASSERT_TRUE(li.has_value());
-  LogInAgain("李梅", "limei88", li->person_no);
+  ASSERT_TRUE(testing::LogInAgain(frame_, {.user = "李梅", .password = "limei88"}, li->person_no));
 
   OpenPage(32900);
   const int salary = RowWhere(Table(), "说明", "本月工资");

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "app/coinwright_app.h"
 #include "app/main_frame.h"
 #include "app/user_logon.h"
 #include "bookkeeping/accounts/ui/item_input_easy.h"
@@ -19,7 +21,9 @@
 #include "bookkeeping/booking/ui/select_chargeup.h"
 #include "bookkeeping/booking/ui/select_item_wnd.h"
 #include "controls/list_wnd.h"
+#include "core/settings.h"
 #include "core/data_sets.h"
+#include "frame/app_commands.h"
 #include "frame/hm_ctrl_wnd.h"
 #include "frame/navigation_bar.h"
 #include "home/ui/daily_note.h"
@@ -27,6 +31,8 @@
 #include "prefs/ui/user_management_page.h"
 #include "prefs/user_admin.h"
 #include "store/database.h"
+#include "support/modal_driver.h"
+#include "ui/operate_prompt.h"
 
 namespace cw::testing {
 
@@ -63,6 +69,48 @@ std::function<void(CUserInput*)> FillNewUser(const QString& name, const QString&
 
 std::function<void(CDailyNote*)> CloseDailyNote() {
   return [](CDailyNote* dialog) { dialog->accept(); };
+}
+
+CMainFrame* StartDesktop(CCoinwrightApp& app, const QString& home, const Login& login, int page) {
+  bool logged_in = false, tip_closed = false;
+  OnModal<CUserLogon>(LogIn(login.user, login.password, login.demo, login.before_enter), &logged_in);
+  OnModal<CDailyNote>(CloseDailyNote(), &tip_closed);
+  if (!app.InitInstance({"coinwright", "--home", home}) || !logged_in || !app.MainFrame()) {
+    std::fprintf(stderr, "the program did not start with %s logged in\n", qPrintable(login.user));
+    return nullptr;
+  }
+  // The tip opens over the home page once the frame is up.
+  if (!QTest::qWaitFor([&] { return tip_closed; }, 10000)) {
+    std::fprintf(stderr, "no tip of the day after the login\n");
+    return nullptr;
+  }
+  if (page != 0 && !ShowPage(app.MainFrame(), page)) return nullptr;
+  return app.MainFrame();
+}
+
+bool LogInAgain(CMainFrame* frame, const Login& login, int person_no) {
+  settings::SetNumber(settings::UserKey(person_no), "HideDailyNote", 1);
+  bool logged_in = false;
+  OnModal<CUserLogon>(LogIn(login.user, login.password, login.demo, login.before_enter), &logged_in);
+  frame->MenuAction(cmd::kRelogin)->trigger();
+  return logged_in && frame->Profile().person_no == person_no;
+}
+
+bool ShowPage(CMainFrame* frame, int page) {
+  frame->MenuAction(page)->trigger();
+  if (frame->CurrentPage() == page) return true;
+  std::fprintf(stderr, "page %d not shown\n", page);
+  return false;
+}
+
+std::function<void(COperatePrompt*)> Answer(bool yes, QString* text) {
+  return [=](COperatePrompt* prompt) {
+    if (text) *text = prompt->findChild<QLabel*>("promptText")->text();
+    if (yes)
+      prompt->accept();
+    else
+      prompt->reject();
+  };
 }
 
 int UserRows(const UserManagementPage* page) { return page->Grid()->Model().RowCount(); }

@@ -8,11 +8,13 @@
 #include <vector>
 
 namespace cw {
+class CCoinwrightApp;
 class CChargeUp;
 class CDailyNote;
 class CItemInputEasy;
 class CListWnd;
 class CMainFrame;
+class COperatePrompt;
 class CSelectChargeup;
 class CSelectItemWnd;
 class CUserLogon;
@@ -39,6 +41,32 @@ std::function<void(CUserInput*)> FillNewUser(const QString& name, const QString&
 
 // Closes the tip of the day.
 std::function<void(CDailyNote*)> CloseDailyNote();
+
+// Who logs in, and where.
+struct Login {
+  QString user;
+  QString password{};
+  bool demo = false;                      // the demonstration data set
+  std::function<void()> before_enter{};   // runs with everything typed (a screenshot)
+};
+
+// Starts the desktop program on the data home `home`, logs in with `login`,
+// waits for the tip of the day and closes it, and shows `page` from the menus
+// when it is not 0. Dialogs the login brings up besides the tip (an upgrade's
+// questions, scheduled bookings) are armed by the caller beforehand. The main
+// frame, or null when a step failed (said on stderr).
+CMainFrame* StartDesktop(CCoinwrightApp& app, const QString& home, const Login& login, int page = 0);
+
+// Logs in again through "重新登录" as `login`, who is user `person_no`; his tip
+// of the day is switched off first. False unless the frame then belongs to him.
+bool LogInAgain(CMainFrame* frame, const Login& login, int person_no);
+
+// Shows `page` from the menus; false when the frame did not show it.
+bool ShowPage(CMainFrame* frame, int page);
+
+// Answers the next message: its text goes to *text, then 是/确定 (`yes`) or 否
+// is pressed.
+std::function<void(COperatePrompt*)> Answer(bool yes, QString* text = nullptr);
 
 // The rows of the user-management page's grid.
 int UserRows(const UserManagementPage* page);

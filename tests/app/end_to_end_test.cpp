@@ -13,11 +13,9 @@
 #include "app/ctrl_wnd_main.h"
 #include "app/ctrl_wnd_system.h"
 #include "app/main_frame.h"
-#include "app/user_logon.h"
 #include "core/settings.h"
 #include "desktop_driver.h"
 #include "frame/app_commands.h"
-#include "home/ui/daily_note.h"
 #include "home/ui/home_wnd.h"
 #include "prefs/ui/user_input_dialog.h"
 #include "prefs/ui/user_management_page.h"
@@ -35,30 +33,21 @@ TEST(EndToEndTest, LoginHomePageUserManagementAndNewUser) {
   ASSERT_TRUE(testing::PrepareDemoUserPassword(home.path().toStdString(), kMom, "mama2024"));
 
   CCoinwrightApp app;
-  bool logged_in = false, tip_closed = false;
-  testing::OnModal<CUserLogon>(testing::LogIn("妈妈", "mama2024", /*demo=*/true), &logged_in);
-  testing::OnModal<CDailyNote>(testing::CloseDailyNote(), &tip_closed);
-  ASSERT_TRUE(app.InitInstance({"coinwright", "--home", home.path()}));
-  EXPECT_TRUE(logged_in);
-  CMainFrame* frame = app.MainFrame();
+  // The tip of the day opens over the home page after the login.
+  CMainFrame* frame = testing::StartDesktop(app, home.path(), {.user = "妈妈", .password = "mama2024", .demo = true});
   ASSERT_NE(nullptr, frame);
   EXPECT_TRUE(frame->isVisible());
   EXPECT_TRUE(frame->windowTitle().endsWith("  -  妈妈"));
   EXPECT_FALSE(frame->windowIcon().pixmap(32, 32).isNull()) << "the program's icon";
 
-  // The tip of the day opens over the home page after the login.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return tip_closed; }, 10000));
   auto* home_module = qobject_cast<CCtrlWndMain*>(frame->Module());
   ASSERT_NE(nullptr, home_module);
   EXPECT_TRUE(home_module->Home()->isVisible());
   EXPECT_FALSE(home_module->Home()->Figures().summary.rows.empty());
   EXPECT_FALSE(frame->MenuAction(cmd::kUserManagement)->isEnabled());
 
-  // The administrator of the demonstration household; his tip stays closed.
-  settings::SetNumber(settings::UserKey(1), "HideDailyNote", 1);
-  testing::OnModal<CUserLogon>(testing::LogIn("爸爸", "", /*demo=*/true), &logged_in);
-  frame->MenuAction(cmd::kRelogin)->trigger();
-  ASSERT_TRUE(logged_in);
+  // The administrator of the demonstration household.
+  ASSERT_TRUE(testing::LogInAgain(frame, {.user = "爸爸", .demo = true}, 1));
   EXPECT_TRUE(frame->windowTitle().endsWith("  -  爸爸"));
   EXPECT_EQ(Database::kDemoData, Database::CurrentDatabase());
 
@@ -76,12 +65,8 @@ TEST(EndToEndTest, LoginHomePageUserManagementAndNewUser) {
   const std::optional<UserRecord> hong = FindUserByName("小红");
   ASSERT_TRUE(hong.has_value());
 
-  settings::SetNumber(settings::UserKey(hong->person_no), "HideDailyNote", 1);
-  testing::OnModal<CUserLogon>(testing::LogIn("小红", "hong456", /*demo=*/true), &logged_in);
-  frame->MenuAction(cmd::kRelogin)->trigger();
-  ASSERT_TRUE(logged_in);
+  ASSERT_TRUE(testing::LogInAgain(frame, {.user = "小红", .password = "hong456", .demo = true}, hong->person_no));
   EXPECT_TRUE(frame->windowTitle().endsWith("  -  小红"));
-  EXPECT_EQ(hong->person_no, frame->Profile().person_no);
   EXPECT_EQ(ModuleKind::kMain, frame->Module()->Kind());
   EXPECT_FALSE(frame->MenuAction(cmd::kUserManagement)->isEnabled());
 

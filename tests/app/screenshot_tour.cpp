@@ -15,15 +15,12 @@
 #include "app/coinwright_app.h"
 #include "app/ctrl_wnd_system.h"
 #include "app/main_frame.h"
-#include "app/user_logon.h"
 #include "bookkeeping/accounts/ui/category_bar.h"
 #include "bookkeeping/accounts/ui/item_page.h"
 #include "bookkeeping/accounts/ui/item_tree_wnd.h"
 #include "bookkeeping/booking/ui/charge_up.h"
-#include "core/settings.h"
 #include "desktop_driver.h"
 #include "frame/app_commands.h"
-#include "home/ui/daily_note.h"
 #include "support/modal_driver.h"
 
 namespace {
@@ -50,17 +47,12 @@ int main(int argc, char** argv) {
 
   using cw::testing::OnModal;
   cw::CCoinwrightApp app;
-  bool logged_in = false, tip_closed = false;
-  OnModal<cw::CUserLogon>(cw::testing::LogIn("妈妈", "mama2024", true, [] { Shoot("login"); }), &logged_in);
-  OnModal<cw::CDailyNote>(cw::testing::CloseDailyNote(), &tip_closed);
-  if (!app.InitInstance({"coinwright", "--home", home.path()})) return 1;
-  cw::CMainFrame* frame = app.MainFrame();
-  if (!QTest::qWaitFor([&] { return tip_closed; }, 10000)) std::fprintf(stderr, "no tip of the day\n");
+  cw::CMainFrame* frame = cw::testing::StartDesktop(
+      app, home.path(), {.user = "妈妈", .password = "mama2024", .demo = true, .before_enter = [] { Shoot("login"); }});
+  if (!frame) return 1;
   Shoot("home-page");
 
-  cw::settings::SetNumber(cw::settings::UserKey(1), "HideDailyNote", 1);
-  OnModal<cw::CUserLogon>(cw::testing::LogIn("爸爸", "", true), &logged_in);
-  frame->MenuAction(cw::cmd::kRelogin)->trigger();
+  const bool logged_in = cw::testing::LogInAgain(frame, {.user = "爸爸", .demo = true}, 1);
   frame->MenuAction(cw::cmd::kUserManagement)->trigger();
   Shoot("user-management");
 

@@ -13,12 +13,9 @@
 
 #include "app/coinwright_app.h"
 #include "app/main_frame.h"
-#include "app/user_logon.h"
 #include "desktop_driver.h"
 #include "frame/app_commands.h"
-#include "home/ui/daily_note.h"
 #include "calendar/calendar.h"
-#include "core/settings.h"
 #include "plans/plan_store.h"
 #include "plans/ui/chargeup_plan.h"
 #include "plans/ui/chargeup_plan_confirm.h"
@@ -73,13 +70,8 @@ int main(int argc, char** argv) {
 
   using cw::testing::OnModal;
   cw::CCoinwrightApp app;
-  bool logged_in = false, tip_closed = false;
-  OnModal<cw::CUserLogon>(cw::testing::LogIn("爸爸", "", true), &logged_in);
-  OnModal<cw::CDailyNote>(cw::testing::CloseDailyNote(), &tip_closed);
-  if (!app.InitInstance({"coinwright", "--home", home.path()})) return 1;
-  cw::CMainFrame* frame = app.MainFrame();
-  if (!QTest::qWaitFor([&] { return tip_closed; }, 10000)) std::fprintf(stderr, "no tip of the day\n");
-  cw::settings::SetNumber(cw::settings::UserKey(1), "HideDailyNote", 1);
+  cw::CMainFrame* frame = cw::testing::StartDesktop(app, home.path(), {.user = "爸爸", .demo = true});
+  if (!frame) return 1;
 
   // Two plans missed for three weeks: one that asks first, one that tells.
   // The next login asks, books and tells.
@@ -96,7 +88,6 @@ int main(int argc, char** argv) {
     cw::InsertPlan(plan, today - 21);
   }
   bool confirmed = false, told = false;
-  OnModal<cw::CUserLogon>(cw::testing::LogIn("爸爸", "", true), &logged_in);
   OnModal<cw::CChargeupPlanConfirm>(
       [&told](cw::CChargeupPlanConfirm* dialog) {
         QTest::qWait(300);
@@ -111,7 +102,7 @@ int main(int argc, char** argv) {
         dialog->accept();
       },
       &confirmed, 30000);
-  frame->MenuAction(cw::cmd::kRelogin)->trigger();
+  if (!cw::testing::LogInAgain(frame, {.user = "爸爸", .demo = true}, 1)) failed = true;
   if (!QTest::qWaitFor([&] { return told; }, 30000)) std::fprintf(stderr, "no confirmation or result dialog\n");
   QTest::qWait(500);
 
