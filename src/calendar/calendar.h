@@ -9,6 +9,7 @@
 //
 // The lunar calendar lives in calendar/lunar.h, included here so that one
 // include gives every date helper.
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -63,5 +64,8 @@ bool ParseIsoDate(std::string_view text, int* serial);
 
 // Today's local date as a serial day, or the day COINWRIGHT_TODAY (YYYY-MM-DD) names.
 int Today();
+// The current time, on the day COINWRIGHT_TODAY names when it is set (the time
+// of day kept): what is stamped with a time follows the same day as Today().
+std::time_t Now();
 
 }  // namespace cw

@@ -62,17 +62,39 @@ bool ParseIsoDate(std::string_view text, int* serial) {
   return true;
 }
 
+namespace {
+
+// The day COINWRIGHT_TODAY=YYYY-MM-DD names, or 0. It moves the whole program
+// to another day, so that scheduled bookings, bills, the exit's backups and the
+// monthly compaction can be tried (and tested) on any date.
+int FixedToday() {
+  int serial = 0;
+  const char* fixed = std::getenv("COINWRIGHT_TODAY");
+  return fixed && ParseIsoDate(fixed, &serial) ? serial : 0;
+}
+
+}  // namespace
+
 int Today() {
-  // COINWRIGHT_TODAY=YYYY-MM-DD moves the whole program to another day, so
-  // that scheduled bookings and bills can be tried (and tested) on any date.
-  if (const char* fixed = std::getenv("COINWRIGHT_TODAY")) {
-    int serial = 0;
-    if (ParseIsoDate(fixed, &serial)) return serial;
-  }
+  if (const int fixed = FixedToday()) return fixed;
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
   return SerialDay(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
+std::time_t Now() {
+  const std::time_t now = std::time(nullptr);
+  const int fixed = FixedToday();
+  if (!fixed) return now;
+  std::tm local{};
+  localtime_r(&now, &local);
+  const Ymd day = DateOfSerialDay(fixed);
+  local.tm_year = day.year - 1900;
+  local.tm_mon = day.month - 1;
+  local.tm_mday = day.day;
+  local.tm_isdst = -1;  // the other day may lie on the other side of a clock change
+  return std::mktime(&local);
 }
 
 }  // namespace cw

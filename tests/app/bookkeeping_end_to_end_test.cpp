@@ -108,13 +108,7 @@ class BookkeepingEndToEndTest : public ::testing::Test {
     return added ? added->code + " " + added->name + " " + added->type_name : "nothing selected";
   }
 
-  // Books through "新增" on the page shown.
-  bool Book(const testing::BookingEntry& entry) {
-    bool booked = false;
-    OnModal<CChargeUp>(testing::Book(entry), &booked);
-    frame_->ToolbarAction(cmd::kAdd)->trigger();
-    return booked && QApplication::activeModalWidget() == nullptr;
-  }
+  bool Book(const testing::BookingEntry& entry) { return testing::BookOnPage(frame_, entry); }
 
   // The table the page would show if it were built now: a grid kept up to
   // date in place must not differ from it.

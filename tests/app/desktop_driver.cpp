@@ -1,6 +1,7 @@
 #include "desktop_driver.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -182,6 +183,13 @@ std::function<void(CChargeUp*)> Book(const BookingEntry& entry, std::function<vo
     if (before_save) before_save();
     QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
   };
+}
+
+bool BookOnPage(CMainFrame* frame, const BookingEntry& entry) {
+  bool booked = false;
+  OnModal<CChargeUp>(Book(entry), &booked);
+  frame->ToolbarAction(cmd::kAdd)->trigger();
+  return booked && QApplication::activeModalWidget() == nullptr;
 }
 
 std::function<void(CItemInputEasy*)> NameAccount(const QString& name) {

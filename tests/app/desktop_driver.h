@@ -106,6 +106,10 @@ struct BookingEntry {
 // shows, which the caller sees.
 std::function<void(CChargeUp*)> Book(const BookingEntry& entry, std::function<void()> before_save = {});
 
+// Books `entry` through "新增" on the page shown; true when the dialog saved
+// and closed.
+bool BookOnPage(CMainFrame* frame, const BookingEntry& entry);
+
 // Names the new account in "科目录入" and presses 确定.
 std::function<void(CItemInputEasy*)> NameAccount(const QString& name);
 

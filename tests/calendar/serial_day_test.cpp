@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <ctime>
 #include <string>
 
@@ -104,6 +105,19 @@ TEST(TodayTest, IsWithinADayOfTheUtcDate) {
   const int today = Today();
   EXPECT_GE(today, utc_day - 1);
   EXPECT_LE(today, utc_day + 1);
+}
+
+TEST(TodayTest, TheInjectedDayMovesTodayAndNowAlike) {
+  for (const char* day : {"2026-02-28", "2027-01-01", "2024-02-29"}) {
+    ASSERT_EQ(0, setenv("COINWRIGHT_TODAY", day, 1));
+    const std::time_t now = Now();
+    std::tm local{};
+    localtime_r(&now, &local);
+    EXPECT_EQ(day, IsoDate(Today()));
+    EXPECT_EQ(day, IsoDate(SerialDay(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday)));
+  }
+  unsetenv("COINWRIGHT_TODAY");
+  EXPECT_LE(std::abs(Now() - std::time(nullptr)), 1);
 }
 
 }  // namespace

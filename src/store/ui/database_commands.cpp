@@ -4,9 +4,8 @@
 #include <QFileDialog>
 #include <QProgressDialog>
 
-#include <ctime>
-
 #include "base/prompter.h"
+#include "calendar/calendar.h"
 #include "core/backup_copies.h"
 #include "core/backup_settings.h"
 #include "core/exit_sequence.h"
@@ -40,7 +39,7 @@ std::string Choose(QWidget* parent, const std::string& title, const std::string&
 void SetFileChooser(FileChooser chooser) { Chooser() = std::move(chooser); }
 
 bool ManualBackup(QWidget* parent) {
-  const std::string path = Choose(parent, "备份数据库", DefaultManualBackupPath(std::time(nullptr)), true);
+  const std::string path = Choose(parent, "备份数据库", DefaultManualBackupPath(Now()), true);
   return !path.empty() && ManualBackupTo(path);
 }
 
@@ -50,7 +49,7 @@ bool RestoreWithDialogs(QWidget* parent) {
     return false;
   }
   const std::string path = Choose(parent, "还原数据库", DefaultBackupFolder(), false);
-  return !path.empty() && RestoreDataSet(path, std::time(nullptr)) == RestoreOutcome::kRestored;
+  return !path.empty() && RestoreDataSet(path, Now()) == RestoreOutcome::kRestored;
 }
 
 bool CompactWithProgress(QWidget* parent) {
@@ -75,7 +74,7 @@ void RunDesktopExitSequence(QWidget* parent) {
     dialog.exec();
     return dialog.Interval();
   };
-  RunExitSequence(std::time(nullptr), hooks);
+  RunExitSequence(Now(), hooks);
 }
 
 }  // namespace cw
