@@ -2,6 +2,7 @@
 
 #include <QTest>
 
+#include "app/desktop_driver.h"
 #include "app/main_frame.h"
 #include "bookkeeping/entries/ui/ctrl_wnd_account_easy.h"
 #include "core/data_sets.h"
@@ -35,6 +36,12 @@ void DemoFrameTest::SetUp() {
 }
 
 void DemoFrameTest::TearDown() { frame_.reset(); }
+
+void DemoDesktopTest::SetUp() {
+  ASSERT_TRUE(PrepareDemoUserPassword(home_.path().toStdString(), 2, "mama2024"));
+  frame_ = StartDesktop(app_, home_.path(), {.user = "爸爸", .demo = true});
+  ASSERT_NE(nullptr, frame_);
+}
 
 std::vector<std::string> AppUiTest::TakeMessages() {
   std::vector<std::string> texts;

@@ -3,9 +3,12 @@
 // scripted prompter that records every message.
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include <memory>
 #include <string>
 
+#include "app/coinwright_app.h"
 #include "base/scripted_prompter.h"
 #include "support/temp_home.h"
 
@@ -37,6 +40,18 @@ class DemoFrameTest : public AppUiTest {
   void TearDown() override;
 
   std::unique_ptr<CMainFrame> frame_;
+};
+
+// The whole program started on a fresh data home and logged in through the
+// login dialog to the demonstration data as its administrator 爸爸 (妈妈 has the
+// password "mama2024"), with the tip of the day closed.
+class DemoDesktopTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+
+  QTemporaryDir home_;
+  CCoinwrightApp app_;
+  CMainFrame* frame_ = nullptr;
 };
 
 }  // namespace cw::testing

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "app/coinwright_app.h"
+#include "app/app_ui_fixture.h"
 #include "app/desktop_driver.h"
 #include "app/main_frame.h"
 #include "app/user_logon.h"
@@ -39,25 +40,14 @@ struct PaintCounter : QObject {
   int count = 0;
 };
 
-class LedgerEndToEndTest : public ::testing::Test {
+class LedgerEndToEndTest : public testing::DemoDesktopTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(testing::PrepareDemoUserPassword(home_.path().toStdString(), 2, "mama2024"));
-    bool logged_in = false, tip_closed = false;
-    OnModal<CUserLogon>(testing::LogIn("爸爸", "", /*demo=*/true), &logged_in);
-    OnModal<CDailyNote>(testing::CloseDailyNote(), &tip_closed);
-    ASSERT_TRUE(app_.InitInstance({"coinwright", "--home", home_.path()}));
-    ASSERT_TRUE(logged_in);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tip_closed; }, 10000));
-    frame_ = app_.MainFrame();
+    DemoDesktopTest::SetUp();
     frame_->resize(1200, 760);
   }
   CCtrlWndAccountQuery* Ledger() const { return qobject_cast<CCtrlWndAccountQuery*>(frame_->Module()); }
   const GridModel& Table() const { return Ledger()->Grid()->Model(); }
-
-  QTemporaryDir home_;
-  CCoinwrightApp app_;
-  CMainFrame* frame_ = nullptr;
 };
 
 TEST_F(LedgerEndToEndTest, DetailBalanceDrillAndHistory) {

@@ -25,6 +25,7 @@
 #include "reports/statistics/statistics_rows.h"
 #include "reports/ui/chargeup_daily_record.h"
 #include "reports/ui/ctrl_wnd_account_graph.h"
+#include "app/app_ui_fixture.h"
 #include "app/desktop_driver.h"
 #include "support/modal_driver.h"
 
@@ -33,26 +34,15 @@ namespace {
 
 using testing::OnModal;
 
-class StatisticsEndToEndTest : public ::testing::Test {
+class StatisticsEndToEndTest : public testing::DemoDesktopTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(testing::PrepareDemoUserPassword(home_.path().toStdString(), 2, "mama2024"));
-    bool logged_in = false, tip_closed = false;
-    OnModal<CUserLogon>(testing::LogIn("爸爸", "", /*demo=*/true), &logged_in);
-    OnModal<CDailyNote>(testing::CloseDailyNote(), &tip_closed);
-    ASSERT_TRUE(app_.InitInstance({"coinwright", "--home", home_.path()}));
-    ASSERT_TRUE(logged_in);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tip_closed; }, 10000));
-    frame_ = app_.MainFrame();
+    DemoDesktopTest::SetUp();
     frame_->resize(1200, 760);
   }
   CCtrlWndAccountGraph* Graph() const { return qobject_cast<CCtrlWndAccountGraph*>(frame_->Module()); }
   const GridModel& Table() const { return Graph()->Grid()->Model(); }
   int RowOfKey(long long key) const { return Table().FindKey(RowKey(key)); }
-
-  QTemporaryDir home_;
-  CCoinwrightApp app_;
-  CMainFrame* frame_ = nullptr;
 };
 
 TEST_F(StatisticsEndToEndTest, TablesChartsDrillDownAndHistory) {
