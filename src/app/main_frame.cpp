@@ -25,6 +25,7 @@
 #include "app/logon_hooks.h"
 #include "calendar/calendar.h"
 #include "output/ui/export_dialog.h"
+#include "output/ui/print_dialog.h"
 #include "plans/ui/execute_cp.h"
 #include "app/main_menu.h"
 #include "app/module_factory.h"
@@ -335,6 +336,7 @@ void CMainFrame::OnCommand(int command) {
     case cmd::kSupport: OpenWebPage(command); break;
     case cmd::kAbout: CAboutDlg(this).exec(); break;
     case cmd::kExport: ExportModuleTable(); break;
+    case cmd::kPrint: PrintModuleTable(); break;
     default: break;
   }
 }
@@ -449,6 +451,11 @@ void CMainFrame::BringToFront() {
 void CMainFrame::ExportModuleTable() {
   if (!FrameCommandAvailable(cmd::kExport)) return;
   ExportPageOutput(this, *module_->CurrentOutput(), CurrentPrompter());
+}
+
+void CMainFrame::PrintModuleTable() {
+  if (!FrameCommandAvailable(cmd::kPrint)) return;
+  PrintPageOutput(this, *module_->CurrentOutput(), CurrentPrompter());
 }
 
 void CMainFrame::RunCalculator() {

@@ -90,6 +90,7 @@ class CMainFrame : public QMainWindow {
 
   // 导出 (769) of the module's table.
   void ExportModuleTable();
+  void PrintModuleTable();
   void RunCalculator();
   void OpenHelp();
   void OpenWebPage(int command);

@@ -17,6 +17,7 @@ constexpr OptionSpec kPasswdOptions[] = {{"new-password-file", true}};
 // The grid's table value as printed text: every column, cells as they stand.
 Table TableOfGrid(const GridModel& grid, const std::vector<std::string>& keys) {
   Table table;
+  table.grid = std::make_shared<const GridModel>(grid);
   table.columns.push_back({"no", "编号", Format::kNumber});
   for (int c = 0; c < grid.ColumnCount(); ++c) {
     table.columns.push_back({c < static_cast<int>(keys.size()) ? keys[c] : grid.Column(c).title, grid.Column(c).title});

@@ -28,8 +28,8 @@ constexpr std::array kBuiltCommands{
     cmd::kRelogin,  cmd::kChangePassword, cmd::kExit,    cmd::kCalculator, cmd::kHelp,
     cmd::kDailyNote, cmd::kWebSite,       cmd::kSupport, cmd::kAbout,      cmd::kBack,
     cmd::kForward,  cmd::kShowProjection, cmd::kPlans, cmd::kCreditCard,
-    // 导出 runs on the table of the page shown (CHmCtrlWnd::CurrentOutput).
-    cmd::kExport,
+    // 导出 and 打印 run on the table of the page shown (CHmCtrlWnd::CurrentOutput).
+    cmd::kExport, cmd::kPrint,
 };
 
 }  // namespace

@@ -24,8 +24,8 @@ std::string ReadAll(const std::string& path) {
   return text.str();
 }
 
-std::string CommandOf(const std::vector<std::string>& args) {
-  std::string command = Quoted(COINWRIGHT_CLI);
+std::string CommandOf(const std::vector<std::string>& args, const std::string& program = COINWRIGHT_CLI) {
+  std::string command = Quoted(program);
   for (const std::string& arg : args) command += " " + Quoted(arg);
   return command;
 }
@@ -50,10 +50,15 @@ CliHome::~CliHome() {
 }
 
 CliResult CliHome::Run(const std::vector<std::string>& args, const std::string& environment) const {
+  return RunProgram(COINWRIGHT_CLI, args, environment);
+}
+
+CliResult CliHome::RunProgram(const std::string& program, const std::vector<std::string>& args,
+                              const std::string& environment) const {
   std::vector<std::string> all{"--home", path_};
   all.insert(all.end(), args.begin(), args.end());
   // A password the developer's own shell holds must not log the tests in.
-  return Execute("env -u COINWRIGHT_PASSWORD " + environment + " " + CommandOf(all));
+  return Execute("env -u COINWRIGHT_PASSWORD " + environment + " " + CommandOf(all, program));
 }
 
 CliResult CliHome::RunWithEnvironment(const std::vector<std::string>& args, const std::string& environment) const {

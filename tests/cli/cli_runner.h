@@ -28,6 +28,9 @@ class CliHome {
   // Runs the tool with --home set to this home; `environment` ("NAME=value ...")
   // is added to the tool's environment.
   CliResult Run(const std::vector<std::string>& args, const std::string& environment = "") const;
+  // Runs another program of the tool family (coinwright-print) the same way.
+  CliResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                       const std::string& environment = "") const;
   // Runs the tool without --home; of the variables that choose the data home
   // only those in `environment` ("NAME=value ...") are set.
   CliResult RunWithEnvironment(const std::vector<std::string>& args, const std::string& environment) const;

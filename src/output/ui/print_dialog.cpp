@@ -72,4 +72,10 @@ bool PrintWithDialog(QWidget* parent, const PrintSource& source, const std::stri
   return view.exec() == QDialog::Accepted;
 }
 
+void PrintPageOutput(QWidget* parent, const PageOutput& output, Prompter& prompter) {
+  if (!output.grid) return;
+  QPrinter printer(QPrinter::HighResolution);
+  PrintWithDialog(parent, {*output.grid, output.title, output.page_header}, output.document_name, prompter, printer);
+}
+
 }  // namespace cw

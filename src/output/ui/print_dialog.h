@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/prompter.h"
+#include "output/page_output.h"
 #include "output/print_layout.h"
 
 class QPrinter;
@@ -20,5 +21,9 @@ namespace cw {
 // job failed (the failure is reported through `prompter`).
 bool PrintWithDialog(QWidget* parent, const PrintSource& source, const std::string& document_name,
                      Prompter& prompter, QPrinter& printer);
+
+// 打印 (745) on the page's table: the dialog above with the system's default
+// printer. Nothing happens without a grid.
+void PrintPageOutput(QWidget* parent, const PageOutput& output, Prompter& prompter);
 
 }  // namespace cw
