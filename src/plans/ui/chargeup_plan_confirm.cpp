@@ -58,13 +58,15 @@ void CChargeupPlanWnd::Rebuild() {
       cancel->setObjectName(QString("button%1").arg(command + 1));
       command += 2;
       change->setEnabled(run.to_book);
+      // The cards are rebuilt once a click has been handled: the button
+      // clicked is one of the widgets replaced.
       connect(change, &QPushButton::clicked, this, [this, &run] {
         CChargeupPlan editor(run, this);
-        if (editor.exec() == QDialog::Accepted) Rebuild();
+        if (editor.exec() == QDialog::Accepted)
+          QMetaObject::invokeMethod(this, &CChargeupPlanWnd::Rebuild, Qt::QueuedConnection);
       });
       connect(cancel, &QPushButton::clicked, this, [this, &run] {
         run.to_book = !run.to_book;
-        // Rebuilt once the click has been handled: the button itself is replaced.
         QMetaObject::invokeMethod(this, &CChargeupPlanWnd::Rebuild, Qt::QueuedConnection);
       });
       auto* buttons = new QHBoxLayout;
