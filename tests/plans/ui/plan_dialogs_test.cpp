@@ -1,0 +1,203 @@
+// The plan editor and the card dialog, offscreen: what they store, what they
+// refuse with which message, and where they put the cursor then.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "bookkeeping/accounts/account_texts.h"
+#include "bookkeeping/booking/booking_texts.h"
+#include "calendar/calendar.h"
+#include "core/session.h"
+#include "desktop_driver.h"
+#include "plans/plan_store.h"
+#include "plans/ui/chargeup_plan.h"
+#include "plans/ui/credit_card_input.h"
+#include "store/database.h"
+#include "support/ledger_fixture.h"
+
+namespace cw {
+namespace {
+
+constexpr int kIncomePage = 32900;
+
+class PlanDialogsTest : public testing::LedgerTest {
+ protected:
+  void SetUp() override {
+    LedgerTest::SetUp();
+    Database::Execute("DELETE FROM Detail_Plan");
+    Database::Execute("DELETE FROM AccountInputPlan");
+  }
+  std::string LastMessage() const { return prompter_.shown.empty() ? "" : prompter_.shown.back().text; }
+};
+
+void Choose(QWidget* dialog, const char* combo, const QString& text) {
+  auto* box = dialog->findChild<QComboBox*>(combo);
+  const int index = box->findText(text);
+  ASSERT_GE(index, 0) << combo << " has no " << text.toStdString();
+  box->setCurrentIndex(index);
+}
+
+TEST_F(PlanDialogsTest, ScheduleChoicesMakeTheRule) {
+  const QString this_year = QString::number(DateOfSerialDay(Today()).year) + "年";
+  struct Case {
+    QString year, month, day;
+    PlanRule want;
+  };
+  const Case cases[] = {
+      {"每年", "每月", "每日", {0, 0, 0, 0}},
+      {"每年", "每月", "10日", {0, 0, 10, 0}},
+      {"每年", "每月", "每星期六", {0, 0, 0, 6}},
+      {"每年", "2月", "29日", {0, 2, 29, 0}},
+      {this_year, "12月", "每星期一", {DateOfSerialDay(Today()).year, 12, 0, 1}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE((c.year + c.month + c.day).toStdString());
+    CChargeupPlan editor(kIncomePage, 0);
+    Choose(&editor, "year", c.year);
+    Choose(&editor, "month", c.month);
+    Choose(&editor, "day", c.day);
+    const PlanRule rule = editor.Rule();
+    EXPECT_EQ((std::vector<int>{c.want.year, c.want.month, c.want.day, c.want.week}),
+              (std::vector<int>{rule.year, rule.month, rule.day, rule.week}));
+  }
+}
+
+TEST_F(PlanDialogsTest, DayListFollowsTheMonthClippingDaysAndKeepingWeekdays) {
+  // Each step chooses one entry; the day shown afterwards.
+  struct Step {
+    const char* combo;
+    QString text;
+    QString day_after;
+  };
+  const Step steps[] = {
+      {"day", "31日", "31日"},
+      {"month", "4月", "30日"},
+      {"month", "2月", "29日"},   // February of any year may have 29 days
+      {"year", "2027年", "28日"},
+      {"year", "2028年", "28日"},  // a day clipped stays clipped
+      {"day", "29日", "29日"},     // 2028 is a leap year
+      {"day", "每星期三", "每星期三"},
+      {"month", "1月", "每星期三"},
+  };
+  CChargeupPlan editor(kIncomePage, 0);
+  EXPECT_EQ(QString::number(DateOfSerialDay(Today()).day) + "日", editor.findChild<QComboBox*>("day")->currentText())
+      << "a new plan starts on today's day";
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.text.toStdString());
+    Choose(&editor, s.combo, s.text);
+    EXPECT_EQ(s.day_after, editor.findChild<QComboBox*>("day")->currentText());
+  }
+}
+
+TEST_F(PlanDialogsTest, OkStoresThePlanFromTodayOrRefusesWithTheBookingsMessage) {
+  {
+    CChargeupPlan editor(kIncomePage, 0);
+    editor.show();
+    testing::Book({.option = 1, .accounts = {"601", "101"}, .description = "周末买菜"})(&editor);
+    EXPECT_EQ(booking_texts::kNeedAmount, LastMessage());
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(0, editor.PlanId());
+  }
+  CChargeupPlan editor(kIncomePage, 0);
+  editor.show();
+  Choose(&editor, "day", "每星期六");
+  editor.findChild<QComboBox*>("mode")->setCurrentIndex(kConfirmFirst);
+  testing::Book({.option = 1, .accounts = {"601", "101"}, .amount1 = "200", .description = "周末买菜"})(&editor);
+  EXPECT_FALSE(editor.isVisible());
+  const std::optional<Plan> plan = ReadPlan(editor.PlanId());
+  ASSERT_TRUE(plan.has_value());
+  EXPECT_EQ(6, plan->rule.week);
+  EXPECT_EQ(kConfirmFirst, plan->chargeup_type);
+  EXPECT_EQ(Today(), plan->last_chargeup) << "occurrences before the plan was made are not booked";
+  EXPECT_EQ(200, plan->entry.amount1);
+  EXPECT_EQ("周末买菜", plan->entry.description);
+  EXPECT_EQ(1, plan->person_no);
+
+  // Another user's plan opens for reading only.
+  SetLoggedInPerson(2);
+  CChargeupPlan other(kIncomePage, editor.PlanId());
+  EXPECT_FALSE(other.findChild<QPushButton*>("ok")->isEnabled());
+  SetLoggedInPerson(1);
+  CChargeupPlan own(kIncomePage, editor.PlanId());
+  EXPECT_TRUE(own.findChild<QPushButton*>("ok")->isEnabled());
+  EXPECT_EQ("每星期六", own.findChild<QComboBox*>("day")->currentText());
+}
+
+TEST_F(PlanDialogsTest, CardDialogRefusesWithItsMessageAndTheCursorOnTheInput) {
+  struct Case {
+    QString name;
+    int rule;  // 0 "每月", 1 "账单日期之后的第"
+    QString number;
+    std::string message;  // empty: accepted
+    const char* focus;
+  };
+  const Case cases[] = {
+      {"", 0, "25", account_texts::kBadName, "name"},
+      {"招行卡", 0, "32", "您输入的日期无效，请重新输入。", "payNumber"},
+      {"招行卡", 0, "", "您输入的日期无效，请重新输入。", "payNumber"},
+      {"招行卡", 1, "9", "您输入的天数无效，请输入一个10-30之间的数字。", "payNumber"},
+      {"招行卡", 1, "31", "您输入的天数无效，请输入一个10-30之间的数字。", "payNumber"},
+      {"招行卡", 1, "10", "", nullptr},
+      {"招行卡", 0, "31", "", nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE((c.name + " " + QString::number(c.rule) + " " + c.number).toStdString());
+    prompter_.shown.clear();
+    CCreditCardInput dialog(false, {});
+    dialog.show();
+    dialog.findChild<QLineEdit*>("name")->setText(c.name);
+    dialog.findChild<QComboBox*>("payRule")->setCurrentIndex(c.rule);
+    dialog.findChild<QLineEdit*>("payNumber")->setText(c.number);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
+    if (c.message.empty()) {
+      EXPECT_TRUE(prompter_.shown.empty()) << LastMessage();
+      EXPECT_EQ(QDialog::Accepted, dialog.result());
+      continue;
+    }
+    EXPECT_EQ(c.message, LastMessage());
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_NE(nullptr, dialog.focusWidget());
+    EXPECT_EQ(c.focus, dialog.focusWidget()->objectName().toStdString());
+  }
+}
+
+TEST_F(PlanDialogsTest, CardDialogShowsACardAndHandsItsInputToTheSaver) {
+  CardInput card{.name = "工行卡", .bill_date = 8, .pay_on_day = false, .pay_number = 15, .pay_item_no = "102", .pay_mode = 0};
+  CCreditCardInput dialog(true, card);
+  dialog.show();
+  auto* pay_from = dialog.findChild<QComboBox*>("payAccount");
+  for (int i = 0; i < pay_from->count(); ++i)
+    EXPECT_FALSE(pay_from->itemData(i).toString().startsWith("202")) << "a card is not paid from a card";
+  const CardInput shown = dialog.Input();
+  EXPECT_EQ((std::vector<std::string>{"工行卡", "8", "0", "15", "102", "0"}),
+            (std::vector<std::string>{shown.name, std::to_string(shown.bill_date), std::to_string(shown.pay_on_day),
+                                      std::to_string(shown.pay_number), shown.pay_item_no, std::to_string(shown.pay_mode)}));
+
+  // Choosing a repayment rule starts its number from 20 again.
+  auto* rule = dialog.findChild<QComboBox*>("payRule");
+  rule->setFocus();
+  QTest::keyClick(rule, Qt::Key_Up);
+  EXPECT_EQ("每月", rule->currentText());
+  EXPECT_EQ("20", dialog.findChild<QLineEdit*>("payNumber")->text());
+
+  // A saver that declines keeps the dialog open on the name.
+  std::vector<CardInput> saved;
+  dialog.SetSaver([&](const CardInput& input) {
+    saved.push_back(input);
+    return saved.size() > 1;
+  });
+  QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ("name", dialog.focusWidget()->objectName());
+  QTest::mouseClick(dialog.findChild<QPushButton*>("ok"), Qt::LeftButton);
+  EXPECT_FALSE(dialog.isVisible());
+  ASSERT_EQ(2u, saved.size());
+  EXPECT_EQ(20, saved.back().pay_number);
+  EXPECT_TRUE(saved.back().pay_on_day);
+}
+
+}  // namespace
+}  // namespace cw
