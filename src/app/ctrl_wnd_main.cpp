@@ -26,4 +26,9 @@ int CCtrlWndMain::CurrentPage() const { return cmd::kHomePage; }
 
 std::string CCtrlWndMain::PageTitle() const { return "用户首页"; }
 
+void CCtrlWndMain::ApplyColours(const ThemeColours& colours) {
+  CHmCtrlWnd::ApplyColours(colours);
+  home_->SetColours(colours);
+}
+
 }  // namespace cw

@@ -16,6 +16,7 @@ class CCtrlWndMain : public CHmCtrlWnd {
   bool ShowPage(int page, bool forced, const PageParams* replay) override;
   int CurrentPage() const override;
   std::string PageTitle() const override;
+  void ApplyColours(const ThemeColours& colours) override;
 
   CHomeWnd* Home() const { return home_; }
 

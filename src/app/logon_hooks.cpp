@@ -4,7 +4,7 @@
 
 namespace cw {
 
-// The steps named in the header belong to the backup, music, scheduled-booking
+// The steps named in the header belong to the backup, scheduled-booking
 // and update subsystems; none of them is part of this program yet, so each
 // hook has nothing to run.
 

@@ -7,11 +7,12 @@ namespace cw {
 struct LogonProfile;
 
 // After the profile is loaded and before the home page opens: the update check
-// when "AutoUpdate" is set, the background music when the user plays it, the
-// scheduled-booking run (which sends 1199 to the frame when it has finished).
+// when "AutoUpdate" is set, the scheduled-booking run (which sends 1199 to the
+// frame when it has finished). The background music is the frame's own.
 void StartLogonWork(const LogonProfile& profile);
 
-// When a user's logon ends (re-login or close): the music state is saved.
+// When a user's logon ends (re-login or close), after the frame has saved the
+// music state.
 void EndLogonWork(const LogonProfile& profile);
 
 // When the frame closes, after the placement is saved and the module window is

@@ -43,7 +43,11 @@
 #include "frame/caption_bar.h"
 #include "frame/hm_ctrl_wnd.h"
 #include "home/ui/daily_note.h"
+#include "music/ui/frame_music.h"
+#include "music/ui/qt_music_backend.h"
 #include "prefs/ui/change_password_dialog.h"
+#include "prefs/ui/interface_settings_dialog.h"
+#include "prefs/user_look.h"
 #include "store/database.h"
 #include "store/ui/database_commands.h"
 #include "ui/own_dialog.h"
@@ -79,6 +83,8 @@ bool CMainFrame::Create() {
   connect(caption_, &QLabel::linkActivated, this, [this](const QString& link) { OnCommand(link.toInt()); });
   body_layout_->addStretch(1);
   setCentralWidget(body_);
+  music_ = new CFrameMusic(this);
+  connect(music_, &CFrameMusic::FolderStored, this, [this] { RefreshProfile(person_no_); });
   BuildMenus();
   BuildFrameToolbar();
 
@@ -112,6 +118,8 @@ void CMainFrame::StartUserLogon() {
   current_page_ = 0;
   StartLogonWork(profile_);
   ShowPage(cmd::kHomePage, true);
+  music_->BeginLogon(person_no_, profile_.work_music);
+  UpdateMusicActions();
   // The scheduled bookings fallen due, on a worker thread; the page shown is
   // built again when they are written.
   CExecuteCP::Start(this, Today(), [this] { OnCommand(cmd::kRefreshModule); });
@@ -121,7 +129,10 @@ void CMainFrame::StartUserLogon() {
   });
 }
 
-void CMainFrame::EndUserLogon() { EndLogonWork(profile_); }
+void CMainFrame::EndUserLogon() {
+  music_->EndLogon();
+  EndLogonWork(profile_);
+}
 
 void CMainFrame::RefreshProfile(int person_no) {
   if (person_no != person_no_) return;
@@ -157,8 +168,10 @@ void CMainFrame::Relogin() {
   StartUserLogon();
 }
 
-void CMainFrame::ApplyLook() {
-  look_ = LookOfUser(profile_.color_type, profile_.font_type, profile_.own_colours);
+void CMainFrame::ApplyLook() { ApplyLook(LookOfUser(profile_.color_type, profile_.font_type, profile_.own_colours)); }
+
+void CMainFrame::ApplyLook(const UserLook& look) {
+  look_ = look;
   COwnDialog::SetColours(StoredColour(look_.colours[kDialogColour]), StoredColour(look_.colours[kButtonColour]));
   QFont font = QApplication::font();
   font.setPointSizeF(look_.font_points);
@@ -183,6 +196,8 @@ void CMainFrame::BuildMenus() {
         case MenuItem::kSubmenu: {
           QMenu* sub = menu->addMenu(Q(item.text));
           submenus_.emplace_back(sub, item.need);
+          // The music can stop by itself (a track that cannot be played).
+          connect(sub, &QMenu::aboutToShow, this, &CMainFrame::UpdateMusicActions);
           fill(sub, item.items);
           break;
         }
@@ -208,6 +223,18 @@ void CMainFrame::UpdateMenuStates() {
   for (auto& [command, action] : menu_actions_)
     action->setEnabled(CommandEnabled(command, profile_.rights, profile_.level));
   for (auto& [menu, need] : submenus_) menu->menuAction()->setEnabled(Permitted(need, profile_.rights, profile_.level));
+  UpdateMusicActions();
+}
+
+void CMainFrame::UpdateMusicActions() {
+  if (!music_) return;
+  for (auto& [command, action] : menu_actions_) {
+    if (!CFrameMusic::IsMusicCommand(command)) continue;
+    action->setEnabled(CommandEnabled(command, profile_.rights, profile_.level) && music_->Enabled(command));
+    const bool order = command == cmd::kMusicInOrder || command == cmd::kMusicRandom;
+    action->setCheckable(order);
+    action->setChecked(order && music_->Checked(command));
+  }
 }
 
 void CMainFrame::BuildFrameToolbar() {
@@ -337,7 +364,13 @@ void CMainFrame::OnCommand(int command) {
     case cmd::kAbout: CAboutDlg(this).exec(); break;
     case cmd::kExport: ExportModuleTable(); break;
     case cmd::kPrint: PrintModuleTable(); break;
-    default: break;
+    case cmd::kDisplaySettings: ShowInterfaceSettings(); break;
+    default:
+      if (CFrameMusic::IsMusicCommand(command)) {
+        music_->Run(command);
+        UpdateMusicActions();
+      }
+      break;
   }
 }
 
@@ -480,6 +513,30 @@ void CMainFrame::OpenWebPage(int command) {
 }
 
 void CMainFrame::ChangePassword() { CChangePW(person_no_, this).exec(); }
+
+void CMainFrame::ShowInterfaceSettings() {
+  const UserLookSettings stored{profile_.color_type,     profile_.font_type,  profile_.welcome_word,
+                                profile_.welcome_picture, profile_.work_music, profile_.own_colours};
+  QtMusicBackend preview_device;
+  CInterfaceSettingsDlg dialog(
+      stored,
+      [this](const ThemeColours& colours, int font_type) { ApplyLook({colours, FontPointSize(font_type)}); },
+      preview_device, this);
+  const bool confirmed = dialog.exec() == QDialog::Accepted;
+  // Cancelled, or not stored (the store has said why): the stored look comes back.
+  const UserLookSettings chosen = dialog.Result();
+  if (!confirmed || !StoreUserLook(person_no_, chosen)) {
+    ApplyLook();
+    return;
+  }
+  const bool folder_changed = chosen.work_music != profile_.work_music;
+  RefreshProfile(person_no_);
+  ApplyLook();
+  // The home page shows the new greeting and photo at once.
+  if (current_page_ == cmd::kHomePage) ShowPage(cmd::kHomePage, true);
+  if (folder_changed) music_->FolderChanged(profile_.work_music);
+  UpdateMusicActions();
+}
 
 // ---- Shutdown ---------------------------------------------------------------------
 

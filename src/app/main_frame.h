@@ -21,6 +21,7 @@ class QVBoxLayout;
 namespace cw {
 
 class CaptionBar;
+class CFrameMusic;
 class CHmCtrlWnd;
 
 class CMainFrame : public QMainWindow {
@@ -60,6 +61,7 @@ class CMainFrame : public QMainWindow {
   // The module toolbar's action of a command; null when the page has none.
   QAction* ToolbarAction(int command) const;
   QString CaptionText() const;
+  const CFrameMusic& Music() const { return *music_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -76,7 +78,10 @@ class CMainFrame : public QMainWindow {
   void UpdateHistoryButtons();
   void FillHistoryMenu(QMenu* menu, const std::vector<int>& indexes);
   void RefreshCaption();
+  // The logged-in user's look, or a look being tried in the interface settings.
   void ApplyLook();
+  void ApplyLook(const UserLook& look);
+  void UpdateMusicActions();
   void ReplaceModule(CHmCtrlWnd* module);
   // The module writes its page parameters into the current history entry.
   void SaveCurrentParams();
@@ -95,11 +100,13 @@ class CMainFrame : public QMainWindow {
   void OpenHelp();
   void OpenWebPage(int command);
   void ChangePassword();
+  void ShowInterfaceSettings();
 
   bool demo_;
   int person_no_;
   LogonProfile profile_;
   UserLook look_;
+  CFrameMusic* music_ = nullptr;
   UserLayout layout_;
   WindowPlacement placement_;
   bool closed_ = false;

@@ -224,6 +224,25 @@ SELECT Voucher, VoucherQuery, VoucherGraph, Budget, SystemSet FROM PersonRight W
 UPDATE PersonRight SET Voucher = ?1, VoucherQuery = ?2, VoucherGraph = ?3, Budget = ?4, SystemSet = ?5
 WHERE Person_No = ?6
 
+-- @1850 store a user's look (Color_Type, FontType, Welcome_Word, Welcome_Picture, Work_Music, Person_No)
+UPDATE Person SET Color_Type = ?1, FontType = ?2, Welcome_Word = ?3, Welcome_Picture = ?4, Work_Music = ?5
+WHERE Person_No = ?6
+
+-- @1851 store a user's own colours (Navi, NaviBorder, Main, MainCap, Scroll, Frame, BK, Btn, Person_No)
+UPDATE Person SET Navi_Color = ?1, NaviBorder_Color = ?2, Main_Color = ?3, MainCap_Color = ?4,
+       Scroll_Color = ?5, Frame_Color = ?6, BK_Color = ?7, Btn_Color = ?8
+WHERE Person_No = ?9
+
+-- @1852 store a user's music folder (Work_Music, Person_No)
+UPDATE Person SET Work_Music = ?1 WHERE Person_No = ?2
+
+-- @1853 the background of one window of one user (Person_No, Window_No)
+SELECT BkType, BkImage, Display, Transparent FROM Skin WHERE Person_No = ?1 AND Window_No = ?2
+
+-- @1854 store the background of one window of one user (Person_No, Window_No, BkType, BkImage, Display, Transparent)
+INSERT OR REPLACE INTO Skin (Person_No, Window_No, BkType, BkImage, Display, Transparent)
+VALUES (?1, ?2, ?3, ?4, ?5, ?6)
+
 -- @551 delete a user's rights (Person_No)
 DELETE FROM PersonRight WHERE Person_No = ?1
 

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,6 +29,7 @@
 #include "frame/hm_ctrl_wnd.h"
 #include "frame/navigation_bar.h"
 #include "home/ui/daily_note.h"
+#include "prefs/ui/interface_settings_dialog.h"
 #include "prefs/ui/user_input_dialog.h"
 #include "prefs/ui/user_management_page.h"
 #include "prefs/user_admin.h"
@@ -64,6 +66,19 @@ std::function<void(CUserInput*)> FillNewUser(const QString& name, const QString&
     // Chinese text comes from an input method, not from key clicks.
     dialog->findChild<QLineEdit*>("name")->setText(name);
     QTest::keyClicks(dialog->findChild<QLineEdit*>("password"), password);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+  };
+}
+
+std::function<void(CInterfaceSettingsDlg*)> ChooseLook(const QString& theme, int font_type, const QString& greeting,
+                                                       std::function<void()> before_ok) {
+  return [=](CInterfaceSettingsDlg* dialog) {
+    auto* themes = dialog->findChild<QListWidget*>("themeList");
+    const QList<QListWidgetItem*> found = themes->findItems(theme, Qt::MatchExactly);
+    if (!found.isEmpty()) themes->setCurrentItem(found.front());
+    QTest::mouseClick(dialog->findChild<QRadioButton*>(QString("fontSize%1").arg(font_type)), Qt::LeftButton);
+    dialog->findChild<QLineEdit*>("greeting")->setText(greeting);
+    if (before_ok) before_ok();
     QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
   };
 }

@@ -11,6 +11,7 @@ namespace cw {
 class CCoinwrightApp;
 class CChargeUp;
 class CDailyNote;
+class CInterfaceSettingsDlg;
 class CItemInputEasy;
 class CListWnd;
 class CMainFrame;
@@ -38,6 +39,12 @@ std::function<void(CUserLogon*)> LogIn(const QString& user, const QString& passw
 // Fills "增加用户" with a name and a password (ASCII: typed key by key) and
 // presses 确定.
 std::function<void(CUserInput*)> FillNewUser(const QString& name, const QString& password);
+
+// Chooses in "界面设置" the theme named `theme`, the font size `font_type`
+// (0 "小", 1 "中", 2 "大") and the greeting; `before_ok` runs with everything
+// chosen (a screenshot), then 确定 is pressed.
+std::function<void(CInterfaceSettingsDlg*)> ChooseLook(const QString& theme, int font_type, const QString& greeting,
+                                                       std::function<void()> before_ok = {});
 
 // Closes the tip of the day.
 std::function<void(CDailyNote*)> CloseDailyNote();

@@ -71,8 +71,7 @@ TEST_F(MainFrameTest, StartsOnTheHomePageWithTheUsersTitle) {
   EXPECT_EQ("用户首页", frame->CaptionText());
   ASSERT_NE(nullptr, frame->ToolbarAction(cmd::kChangePassword));
   EXPECT_TRUE(frame->ToolbarAction(cmd::kChangePassword)->isEnabled());
-  // Interface settings and background pictures belong to a later part.
-  EXPECT_FALSE(frame->ToolbarAction(cmd::kDisplaySettings)->isEnabled());
+  EXPECT_TRUE(frame->ToolbarAction(cmd::kDisplaySettings)->isEnabled());
   EXPECT_FALSE(frame->ToolbarAction(cmd::kBackground)->isEnabled());
   EXPECT_EQ(1, frame->History().Size());
   EXPECT_EQ(QCoreApplication::applicationDirPath().toStdString(), settings::GetText("", "WorkDir"));

@@ -1,5 +1,6 @@
 // The colour themes and font sizes applied at login.
 #include "home/theme.h"
+#include "home/theme_choice.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,33 @@ TEST(Theme, LookAtLogin) {
   EXPECT_EQ(FontPointSize(7), FontPointSize(0));
   // Stored colours are 0x00BBGGRR.
   EXPECT_EQ(RgbOf(0xB4FFC8), (Rgb{200, 255, 180}));
+}
+
+TEST(ThemeChoice, PresetsShowTheirColoursAndCustomGivesTheOwnBack) {
+  std::vector<std::string> names;
+  for (const Theme& theme : ThemeChoice::ListedThemes()) names.push_back(theme.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"蓝色海洋", "金色沙漠", "绿色草原", "粉红玫瑰", "自定义"}));
+
+  ThemeColours own{};
+  own[kMainColour] = 0x00FF00;
+  ThemeChoice choice(0, own);
+  EXPECT_TRUE(choice.CanChangeColour());
+  choice.Select(4);
+  EXPECT_FALSE(choice.CanChangeColour());
+  choice.ChangeColour(kMainColour, 0x123456);  // a preset's colours cannot be changed
+  EXPECT_EQ(choice.colours(), ResolveThemeColours(4, {}));
+  choice.Select(0);
+  EXPECT_EQ(choice.colours()[kMainColour], 0x00FF00u);
+  EXPECT_EQ(choice.colours()[kNaviColour], ResolveThemeColours(0, {})[kNaviColour]);
+  choice.ChangeColour(kButtonColour, 0x123456);
+  // Black chosen on purpose stays black instead of turning into the default.
+  choice.ChangeColour(kDialogColour, 0x000000);
+  EXPECT_EQ(choice.own()[kButtonColour], 0x123456u);
+  EXPECT_EQ(choice.own()[kDialogColour], 0x010101u);
+  EXPECT_EQ(choice.own()[kNaviColour], 0u) << "untouched colours keep meaning the default";
+  // A stored theme number out of range reads as the custom theme.
+  EXPECT_EQ(ThemeChoice(9, own).theme(), 0);
+  EXPECT_EQ(ThemeChoice(3, own).theme(), 3);
 }
 
 }  // namespace

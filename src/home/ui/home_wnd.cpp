@@ -46,6 +46,14 @@ const HomeFigures& CHomeWnd::Figures() {
 
 bool CHomeWnd::PictureIsPlaying() const { return movie_ && movie_->state() == QMovie::Running; }
 
+void CHomeWnd::SetColours(const ThemeColours& colours) {
+  if (colours == user_.colours) return;
+  user_.colours = colours;
+  // The tables carry the caption colour in their text: the page is built again
+  // from the figures already computed.
+  if (page_) Build();
+}
+
 void CHomeWnd::showEvent(QShowEvent* event) {
   if (!page_) Build();
   QScrollArea::showEvent(event);

@@ -36,6 +36,9 @@ class CHomeWnd : public QScrollArea {
   // page is first shown and kept.
   void Refresh();
 
+  // Paints the page in other colours (a look being tried, or a new one).
+  void SetColours(const ThemeColours& colours);
+
   // The figures shown; computes them when the page was not shown yet.
   const HomeFigures& Figures();
   // Whether the user's picture is an animation that is playing.

@@ -1,0 +1,47 @@
+// Screenshots of a user's own look: the "界面设置" dialog with a theme being
+// tried, and the home page afterwards. Run under Xvfb by screenshots.sh.
+//
+//   cw_look_screenshot_tour OUTPUT_DIR
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "app/coinwright_app.h"
+#include "app/main_frame.h"
+#include "desktop_driver.h"
+#include "frame/app_commands.h"
+#include "prefs/ui/interface_settings_dialog.h"
+#include "support/modal_driver.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    return 2;
+  }
+  const QString output_dir = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(output_dir);
+  QTemporaryDir home;
+  if (!cw::testing::PrepareDemoUserPassword(home.path().toStdString(), 2, "mama2024")) return 1;
+  bool failed = false;
+  auto shoot = [&](const char* name) { failed = !cw::testing::Screenshot(output_dir, name) || failed; };
+
+  using cw::testing::OnModal;
+  cw::CCoinwrightApp app;
+  cw::CMainFrame* frame = cw::testing::StartDesktop(app, home.path(), {"妈妈", "mama2024", /*demo=*/true});
+  if (!frame) return 1;
+  bool chosen = false;
+
+  OnModal<cw::CInterfaceSettingsDlg>(
+      cw::testing::ChooseLook("金色沙漠", 1, "一家人记好每一笔账，日子越过越红火。", [&] { shoot("interface-settings"); }),
+      &chosen);
+  frame->ToolbarAction(cw::cmd::kDisplaySettings)->trigger();
+  shoot("home-page-own-look");
+
+  frame->close();
+  app.ExitInstance(0);
+  return failed || !chosen ? 1 : 0;
+}
