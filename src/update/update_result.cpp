@@ -16,6 +16,8 @@ std::string ResultText(UpdateResult result) {
     case UpdateResult::kCheckFailed: return "升级文件校验错误。";
     case UpdateResult::kCannotClose: return StrFormat("无法终止%s的运行。", kProductName);
     case UpdateResult::kCannotReplace: return "无法更新文件。";
+    case UpdateResult::kNotWritable:
+      return StrFormat("这份%s安装在您不能写入的文件夹中，由系统的软件包管理器升级，请用软件包管理器升级。", kProductName);
     case UpdateResult::kUpToDate: return "您使用的版本已经是最新版本，不需要升级。";
     case UpdateResult::kUpdated:
     case UpdateResult::kUpdatedSelfPending: return "软件升级成功。";

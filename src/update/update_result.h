@@ -12,6 +12,7 @@ enum class UpdateResult {
   kCheckFailed = 4,          // a check number or a SHA-256 sum did not match
   kCannotClose = 5,          // the running program could not be closed
   kCannotReplace = 6,        // a file could not be replaced (the installation was put back)
+  kNotWritable = 7,          // the installation folder is not the user's to write (a system package)
   // 11-16: stopped by the user at the stop point after the step named.
   kStoppedAfterInfoDownload = 11,
   kStoppedAfterParse = 12,
