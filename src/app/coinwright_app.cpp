@@ -1,9 +1,11 @@
 #include "app/coinwright_app.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -100,6 +102,10 @@ void CCoinwrightApp::SetUpLook() {
 }
 
 void CCoinwrightApp::OnMessage(int message) {
+  if (message == cmd::kCloseForUpdate) {
+    CloseForUpdate();
+    return;
+  }
   if (message != cmd::kBringToFront) return;
   if (frame_) {
     frame_->BringToFront();
@@ -107,6 +113,26 @@ void CCoinwrightApp::OnMessage(int message) {
     window->raise();
     window->activateWindow();
   }
+}
+
+void CCoinwrightApp::CloseForUpdate() {
+  if (closing_for_update_) return;
+  closing_for_update_ = true;
+  // A dialog closed here may lead its caller to show another (a message), and
+  // the exit itself may report a backup problem: the timer keeps closing
+  // whatever dialog is up until the program has ended.
+  auto* closer = new QTimer(this);
+  connect(closer, &QTimer::timeout, this, [this] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+      else
+        modal->close();
+    } else if (frame_ && frame_->isVisible()) {
+      frame_->CloseForUpdate();
+    }
+  });
+  closer->start(50);
 }
 
 }  // namespace cw

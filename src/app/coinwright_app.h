@@ -34,8 +34,12 @@ class CCoinwrightApp : public QObject {
  private:
   void SetUpLook();
   void OnMessage(int message);
+  // Message 2025 from the updater: every dialog is closed, innermost first,
+  // then the main frame (or, before a login, the program simply ends).
+  void CloseForUpdate();
 
   int exit_code_ = 0;
+  bool closing_for_update_ = false;
   std::unique_ptr<SingleInstance> instance_;
   std::unique_ptr<DialogPrompter> prompter_;
   QTranslator translator_;

@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <ctime>
 
 #include "app/about_box.h"
 #include "app/desktop_links.h"
@@ -30,9 +31,13 @@
 #include "app/main_menu.h"
 #include "app/module_factory.h"
 #include "app/page_routing.h"
+#include "app/update_check.h"
+#include "app/update_launch.h"
+#include "app/update_notice.h"
 #include "app/user_logon.h"
 #include "base/prompter.h"
 #include "core/data_sets.h"
+#include "core/exit_sequence.h"
 #include "core/item_cache.h"
 #include "core/ledger_model.h"
 #include "core/schema_version.h"
@@ -117,6 +122,7 @@ void CMainFrame::StartUserLogon() {
   history_.Clear();
   current_page_ = 0;
   StartLogonWork(profile_);
+  StartUpdateCheck();
   ShowPage(cmd::kHomePage, true);
   music_->BeginLogon(person_no_, profile_.work_music);
   UpdateMusicActions();
@@ -357,6 +363,7 @@ void CMainFrame::OnCommand(int command) {
     case cmd::kChangePassword: ChangePassword(); break;
     case cmd::kExit: close(); break;
     case cmd::kCalculator: RunCalculator(); break;
+    case cmd::kUpdate: StartUpdater(); break;
     case cmd::kHelp: OpenHelp(); break;
     case cmd::kDailyNote: ShowDailyNote(this, person_no_, false); break;
     case cmd::kWebSite:
@@ -538,6 +545,27 @@ void CMainFrame::ShowInterfaceSettings() {
   UpdateMusicActions();
 }
 
+// ---- Updates ----------------------------------------------------------------------
+
+void CMainFrame::StartUpdateCheck() {
+  update_check_.reset();  // a check of the previous logon ends with it
+  if (settings::GetNumber("", "AutoUpdate") == 0) return;
+  update_check_ = std::make_unique<UpdateCheck>();
+  connect(update_check_.get(), &UpdateCheck::UpdateOffered, this, &CMainFrame::OnUpdateOffered);
+  update_check_->start();
+}
+
+void CMainFrame::OnUpdateOffered(double version, const QString& description) {
+  if (closed_) return;
+  CDetectUpdateVersion notice(version, description, this);
+  if (notice.exec() == QDialog::Accepted) StartUpdater();
+}
+
+void CMainFrame::CloseForUpdate() {
+  closing_for_update_ = true;
+  close();
+}
+
 // ---- Shutdown ---------------------------------------------------------------------
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -547,10 +575,14 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     SavePlacement(ToScreenRect(normal), isMaximized());
     // A scheduled-booking run still going uses the connection.
     CExecuteCP::WaitForAll();
+    update_check_.reset();
     EndUserLogon();
     ReplaceModule(nullptr);
     RunClosingWork(demo_);
-    RunDesktopExitSequence(this);
+    if (closing_for_update_)
+      RunUpdateExitSequence(std::time(nullptr));
+    else
+      RunDesktopExitSequence(this);
     Database::CloseDatabase();
   }
   event->accept();

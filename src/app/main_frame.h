@@ -5,6 +5,7 @@
 // routes every command of menus, toolbars, navigation bars and other windows.
 #include <QMainWindow>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "app/frame_settings.h"
@@ -23,6 +24,7 @@ namespace cw {
 class CaptionBar;
 class CFrameMusic;
 class CHmCtrlWnd;
+class UpdateCheck;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -50,6 +52,9 @@ class CMainFrame : public QMainWindow {
   void ToggleNavigation();
   // The second start of the program asks the running copy to come forward.
   void BringToFront();
+  // The updater asks the program to end (2025): the window closes with the
+  // automatic backup only, no compaction and no reminder.
+  void CloseForUpdate();
 
   CHmCtrlWnd* Module() const { return module_; }
   int CurrentPage() const { return current_page_; }
@@ -96,6 +101,11 @@ class CMainFrame : public QMainWindow {
   // 导出 (769) of the module's table.
   void ExportModuleTable();
   void PrintModuleTable();
+
+  // The background check of a logon, when "AutoUpdate" is set, and its notice.
+  void StartUpdateCheck();
+  void OnUpdateOffered(double version, const QString& description);
+
   void RunCalculator();
   void OpenHelp();
   void OpenWebPage(int command);
@@ -110,6 +120,8 @@ class CMainFrame : public QMainWindow {
   UserLayout layout_;
   WindowPlacement placement_;
   bool closed_ = false;
+  bool closing_for_update_ = false;
+  std::unique_ptr<UpdateCheck> update_check_;
 
   int current_page_ = 0;
   CHmCtrlWnd* module_ = nullptr;

@@ -17,6 +17,8 @@ namespace {
 constexpr int kDefaultInterval = 10;
 constexpr int kSecondsPerDay = 86400;
 
+bool UserDataOpen() { return Database::IsOpen() && Database::CurrentDatabase() == Database::kUserData; }
+
 bool SameLocalMonth(std::time_t a, std::time_t b) { return LocalDate(a) / 100 == LocalDate(b) / 100; }
 
 void ReportBackupProblems(const AutoBackupResult& result) {
@@ -57,8 +59,12 @@ bool CompactDataSet(const std::function<void()>& tick) {
   return false;
 }
 
+void RunUpdateExitSequence(std::time_t now) {
+  if (UserDataOpen()) ReportBackupProblems(AutoBackup(now));
+}
+
 void RunExitSequence(std::time_t now, const ExitHooks& hooks) {
-  if (!Database::IsOpen() || Database::CurrentDatabase() != Database::kUserData) return;
+  if (!UserDataOpen()) return;
 
   ReportBackupProblems(AutoBackup(now));
 

@@ -39,6 +39,11 @@ struct ExitHooks {
 // are reported through the prompter; the exit goes on regardless.
 void RunExitSequence(std::time_t now, const ExitHooks& hooks);
 
+// The exit when the updater closes the program (message 2025): only the
+// automatic backup, with no compaction and no reminder, so that nothing waits
+// for the user while the updater waits for the program to end.
+void RunUpdateExitSequence(std::time_t now);
+
 // Compacts the open data set; a failure is shown as "数据库操作失败！...".
 bool CompactDataSet(const std::function<void()>& tick);
 

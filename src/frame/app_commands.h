@@ -78,5 +78,6 @@ inline constexpr int kSurplusCurve = 820;
 inline constexpr int kBringToFront = 1174;  // a second start of the program
 inline constexpr int kRefreshModule = 1199;  // the scheduled-booking run has finished
 inline constexpr int kOpenLedger = 1201;     // a link of the home page
+inline constexpr int kCloseForUpdate = 2025; // the updater: close now
 
 }  // namespace cw::cmd

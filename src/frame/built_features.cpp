@@ -33,6 +33,8 @@ constexpr std::array kBuiltCommands{
     // The interface settings and the background music.
     cmd::kDisplaySettings, cmd::kMusicPlay, cmd::kMusicPause, cmd::kMusicStop,
     cmd::kMusicInOrder, cmd::kMusicRandom, cmd::kMusicList, cmd::kMusicFolder,
+    // 软件升级 starts the updater.
+    cmd::kUpdate,
 };
 
 }  // namespace
