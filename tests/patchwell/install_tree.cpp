@@ -2,8 +2,11 @@
 
 #include <stdlib.h>
 
+#include <functional>
+
 #include "patchwell/install_places.h"
 #include "update/file_bytes.h"
+#include "update/update_signature.h"
 
 namespace cw::testing {
 
@@ -34,10 +37,13 @@ InstallTree::~InstallTree() {
   fs::remove_all(path_, error);
 }
 
-std::map<std::string, std::string> InstallTree::Snapshot() const {
+namespace {
+
+std::map<std::string, std::string> Describe(const fs::path& folder,
+                                            const std::function<std::string(const std::string&)>& content) {
   std::map<std::string, std::string> snapshot;
-  for (auto it = fs::recursive_directory_iterator(path_); it != fs::recursive_directory_iterator(); ++it) {
-    const std::string relative = fs::relative(it->path(), path_).string();
+  for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator(); ++it) {
+    const std::string relative = fs::relative(it->path(), folder).string();
     if (relative == patchwell::kStagingName) {
       it.disable_recursion_pending();
       continue;
@@ -45,9 +51,17 @@ std::map<std::string, std::string> InstallTree::Snapshot() const {
     if (it->is_directory())
       snapshot[relative + "/"] = "";
     else
-      snapshot[relative] = update::ReadFileBytes(it->path()).value_or("<unreadable>");
+      snapshot[relative] = content(update::ReadFileBytes(it->path()).value_or("<unreadable>"));
   }
   return snapshot;
+}
+
+}  // namespace
+
+std::map<std::string, std::string> FolderSums(const fs::path& folder) { return Describe(folder, update::Sha256Hex); }
+
+std::map<std::string, std::string> InstallTree::Snapshot() const {
+  return Describe(path_, [](const std::string& bytes) { return bytes; });
 }
 
 }  // namespace cw::testing

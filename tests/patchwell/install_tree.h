@@ -7,6 +7,10 @@
 
 namespace cw::testing {
 
+// Every file (path -> SHA-256 of its bytes) and folder (path/ -> "") below
+// `folder`, except the updater's staging folder.
+std::map<std::string, std::string> FolderSums(const std::filesystem::path& folder);
+
 class InstallTree {
  public:
   InstallTree();
