@@ -1,30 +1,16 @@
 #include "app/update_launch.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 
+#include "base/install_layout.h"
 #include "base/prompter.h"
 #include "store/database.h"
 
 namespace cw {
-namespace {
-
-QString UpdaterProgram() {
-  const QDir own(QCoreApplication::applicationDirPath());
-  for (const char* candidate : {"patchwell", "../patchwell/patchwell"}) {
-    const QString path = QDir::cleanPath(own.filePath(candidate));
-    if (QFileInfo(path).isExecutable()) return path;
-  }
-  return own.filePath("patchwell");
-}
-
-}  // namespace
 
 bool StartUpdater() {
   QProcess updater;
-  updater.setProgram(UpdaterProgram());
+  updater.setProgram(QString::fromStdString(CurrentLayout().ProgramPath("patchwell").string()));
   updater.setArguments({"start"});
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("COINWRIGHT_HOME", QString::fromStdString(Database::DataHome()));

@@ -5,8 +5,8 @@
 
 namespace cw {
 
-// The updater beside this program (an installation's bin/, or the build
-// tree's patchwell folder). False, with a message, when it cannot be started.
+// The updater beside this program in its bin/. False, with a message, when it
+// cannot be started.
 bool StartUpdater();
 
 }  // namespace cw

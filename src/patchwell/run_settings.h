@@ -2,7 +2,7 @@
 // What one updater run works with, gathered from the command line, the
 // settings and the installation: the server folder (--server, else Update
 // under [Web] in Coinwright.ini), the installation folder (--install-dir,
-// else the one the updater lies in), its version (share/coinwright/VERSION)
+// else the prefix the updater lies in), its version (share/coinwright/VERSION)
 // and the trusted key (share/coinwright/update.pub).
 #include "patchwell/patchwell_options.h"
 #include "patchwell/update_run.h"

@@ -52,14 +52,14 @@ class UpdateEndToEndTest : public ::testing::Test {
     }
   }
 
-  // bin/ with the programs and share/coinwright/ with the shared files of
-  // version 3.40 and the key that signs the site.
+  // The installation as `make install` makes it, of version 3.40, trusting
+  // the key that signs the site.
   void LayOutInstallation() {
-    fs::create_directories(prefix_ / "bin");
-    fs::create_directories(prefix_ / "share");
-    for (const char* program : {COINWRIGHT_PROGRAM, PATCHWELL_PROGRAM, RELAYMATE_PROGRAM, CLI_PROGRAM})
-      fs::copy_file(program, prefix_ / "bin" / fs::path(program).filename());
-    fs::copy(CW_SOURCE_SHARE_DIR, prefix_ / "share/coinwright", fs::copy_options::recursive);
+    QProcess install;
+    install.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    install.start(CMAKE_PROGRAM, {"--install", CW_BUILD_DIR, "--prefix", prefix_dir_.path(), "--strip"});
+    ASSERT_TRUE(install.waitForFinished(120000));
+    ASSERT_EQ(0, install.exitCode());
     ASSERT_TRUE(update::WriteFileBytes(prefix_ / "share/coinwright/VERSION", "3.40\n"));
     ASSERT_TRUE(update::WriteFileBytes(prefix_ / "share/coinwright/update.pub", site_.PublicKeyText()));
   }
