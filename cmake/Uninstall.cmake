@@ -1,7 +1,8 @@
 # cmake -DPREFIX=DIR -P Uninstall.cmake: removes the Coinwright installation
-# below DIR, the files its share/coinwright/MANIFEST lists, then the folders
-# that this leaves empty. The data home (~/.local/share/Coinwright: ledgers,
-# backups, settings) is not part of an installation and stays.
+# below DIR, the files its share/coinwright/MANIFEST lists and the updater's
+# staging folder, then the folders that this leaves empty. The data home
+# (~/.local/share/Coinwright: ledgers, backups, settings) is not part of an
+# installation and stays.
 if(NOT PREFIX)
   message(FATAL_ERROR "Say which installation: -DPREFIX=DIR")
 endif()
@@ -28,6 +29,13 @@ foreach(file IN LISTS listed)
     get_filename_component(folder "${folder}" DIRECTORY)
   endwhile()
 endforeach()
+
+# The updater's staging folder (patchwell/install_places.h): downloads of a run
+# that did not finish, or the updater's own file left for Relaymate.
+if(IS_DIRECTORY "${PREFIX}/.coinwright-update")
+  message(STATUS "Removing ${PREFIX}/.coinwright-update")
+  file(REMOVE_RECURSE "${PREFIX}/.coinwright-update")
+endif()
 
 # Deepest first, so that a folder is empty when its turn comes.
 list(REMOVE_DUPLICATES folders)

@@ -38,7 +38,7 @@ TEST(Installation, RunsFromItsPrefixPublishesItselfAndUninstallsCleanly) {
   const fs::path& prefix = installed.prefix();
   ASSERT_FALSE(prefix.empty());
   const std::vector<std::string> manifest = Lines(Read(prefix / "share/coinwright/MANIFEST"));
-  for (const char* file : {"bin/coinwright", "bin/coinwright-cli", "bin/relaymate", "share/coinwright/VERSION",
+  for (const char* file : {"bin/coinwright", "bin/coinwright-cli", "bin/patchwell", "bin/relaymate", "share/coinwright/VERSION",
                            "share/coinwright/update.pub", "share/applications/coinwright.desktop",
                            "share/icons/hicolor/scalable/apps/coinwright.svg",
                            "share/icons/hicolor/48x48/apps/coinwright.png"}) {

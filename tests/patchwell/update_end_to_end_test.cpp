@@ -7,7 +7,6 @@
 // the installation as it was.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -15,9 +14,11 @@
 #include <filesystem>
 
 #include "app/instance_channel.h"
+#include "patchwell/install_places.h"
 #include "patchwell/install_tree.h"
 #include "patchwell/update_site.h"
 #include "support/loopback_server.h"
+#include "support/temp_install.h"
 #include "update/file_bytes.h"
 
 namespace cw {
@@ -33,8 +34,8 @@ std::string Bytes(const fs::path& file) { return update::ReadFileBytes(file).val
 class UpdateEndToEndTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(prefix_dir_.isValid() && home_dir_.isValid() && runtime_.isValid());
-    prefix_ = prefix_dir_.path().toStdString();
+    ASSERT_TRUE(home_dir_.isValid() && runtime_.isValid());
+    ASSERT_FALSE(prefix_.empty());
     qputenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8());
     qputenv("COINWRIGHT_HOME", home_dir_.path().toUtf8());
     LayOutInstallation();
@@ -52,14 +53,8 @@ class UpdateEndToEndTest : public ::testing::Test {
     }
   }
 
-  // The installation as `make install` makes it, of version 3.40, trusting
-  // the key that signs the site.
+  // The installation, made version 3.40 and trusting the key that signs the site.
   void LayOutInstallation() {
-    QProcess install;
-    install.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    install.start(CMAKE_PROGRAM, {"--install", CW_BUILD_DIR, "--prefix", prefix_dir_.path(), "--strip"});
-    ASSERT_TRUE(install.waitForFinished(120000));
-    ASSERT_EQ(0, install.exitCode());
     ASSERT_TRUE(update::WriteFileBytes(prefix_ / "share/coinwright/VERSION", "3.40\n"));
     ASSERT_TRUE(update::WriteFileBytes(prefix_ / "share/coinwright/update.pub", site_.PublicKeyText()));
   }
@@ -70,12 +65,17 @@ class UpdateEndToEndTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitFor([&] { return InstanceRunning(home_dir_.path()); }, 20000));
   }
 
-  // Runs `patchwell start --yes` of the installation; its exit code.
+  // Runs `patchwell start --yes` of the installation; its exit code. The data
+  // home is named with --home alone: Relaymate and the program it starts
+  // again learn it from the updater.
   int RunPatchwell(const std::string& server) {
     QProcess patchwell;
     patchwell.setProcessChannelMode(QProcess::ForwardedChannels);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("COINWRIGHT_HOME");
+    patchwell.setProcessEnvironment(environment);
     patchwell.start(QString::fromStdString((prefix_ / "bin/patchwell").string()),
-                    {"start", "--yes", "--server", QString::fromStdString(server)});
+                    {"start", "--yes", "--server", QString::fromStdString(server), "--home", home_dir_.path()});
     EXPECT_TRUE(patchwell.waitForFinished(60000));
     return patchwell.exitStatus() == QProcess::NormalExit ? patchwell.exitCode() : -1;
   }
@@ -86,8 +86,9 @@ class UpdateEndToEndTest : public ::testing::Test {
     return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
   }
 
-  QTemporaryDir prefix_dir_, home_dir_, runtime_;
-  fs::path prefix_;
+  const testing::TempInstall installed_;
+  const fs::path prefix_ = installed_.prefix();
+  QTemporaryDir home_dir_, runtime_;
   testing::UpdateSite site_;
   std::vector<SiteFile> new_files_;
   QProcess program_;
@@ -122,6 +123,14 @@ TEST_F(UpdateEndToEndTest, UpdatesTheRunningProgramAndStartsItAgain) {
   ASSERT_TRUE(check.waitForFinished(20000));
   EXPECT_EQ(3, check.exitCode());
   EXPECT_TRUE(check.readAllStandardError().contains("installed 3.41"));
+
+  // The updated installation still uninstalls without a trace.
+  SendToRunningInstance(kCloseForUpdate, 1000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !InstanceRunning(home_dir_.path()); }, 20000));
+  ASSERT_TRUE(installed_.Uninstall());
+  for (const auto& left : fs::recursive_directory_iterator(prefix_))
+    EXPECT_TRUE(left.is_directory()) << left.path() << " left behind";
+  EXPECT_FALSE(fs::exists(patchwell::InstallPlaces{prefix_}.Staging()));
 }
 
 TEST_F(UpdateEndToEndTest, FailuresLeaveTheInstallationAsItWas) {
