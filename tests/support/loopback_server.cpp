@@ -6,6 +6,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 
 namespace cw::testing {
@@ -53,19 +55,34 @@ void LoopbackServer::Answer(int connection) {
   const std::size_t start = request.find(' ') + 1;
   const std::string path = request.substr(start, request.find(' ', start) - start);
   const auto file = files_.find(path);
-  std::string response;
   if (file == files_.end()) {
-    response = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
-  } else {
-    const std::string& body = file->second;
-    response = "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" +
-               (path == cut_ ? body.substr(0, body.size() / 2) : body);
+    Send(connection, "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+    return;
   }
-  for (std::size_t sent = 0; sent < response.size();) {
-    const ssize_t put = ::send(connection, response.data() + sent, response.size() - sent, MSG_NOSIGNAL);
-    if (put <= 0) return;
+  const std::string& body = file->second;
+  const std::string head =
+      "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n";
+  if (path == cut_) {
+    Send(connection, head + body.substr(0, body.size() / 2));
+  } else if (path == slow_ && slow_rate_ > 0) {
+    if (!Send(connection, head)) return;
+    const std::size_t piece = std::max<std::size_t>(1, slow_rate_ / 10);
+    for (std::size_t at = 0; at < body.size() && !stopping_; at += piece) {
+      if (!Send(connection, body.substr(at, piece))) return;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+  } else {
+    Send(connection, head + body);
+  }
+}
+
+bool LoopbackServer::Send(int connection, const std::string& bytes) {
+  for (std::size_t sent = 0; sent < bytes.size();) {
+    const ssize_t put = ::send(connection, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+    if (put <= 0) return false;
     sent += static_cast<std::size_t>(put);
   }
+  return true;
 }
 
 }  // namespace cw::testing
