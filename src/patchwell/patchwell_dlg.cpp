@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmap>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -24,6 +25,15 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+constexpr int kStageIconSize = 16;
+
+// Stages not reached yet keep the room of an icon, so that all names line up.
+QIcon BlankIcon() {
+  QPixmap blank(kStageIconSize, kStageIconSize);
+  blank.fill(Qt::transparent);
+  return QIcon(blank);
+}
+
 bool IsFailure(int code) { return code >= 1 && code <= 7; }
 bool IsStopped(int code) { return code >= 11 && code <= 16; }
 bool IsUpdated(int code) { return code == 102 || code == 103; }
@@ -39,6 +49,8 @@ CPatchwellDlg::CPatchwellDlg(RunSettings settings, QString data_home, bool unatt
   stages_->setFocusPolicy(Qt::NoFocus);
   stages_->setSelectionMode(QAbstractItemView::NoSelection);
   stages_->setFixedWidth(140);
+  stages_->setIconSize(QSize(kStageIconSize, kStageIconSize));
+  stages_->setSpacing(2);
 
   version_ = new QLabel(Q(StrFormat(kCurrentVersion, kProductName, settings_.installed_version)), this);
   version_->setObjectName("version");
@@ -124,7 +136,7 @@ void CPatchwellDlg::MarkStage(int stage) {
     font.setBold(i == stage);
     item->setFont(font);
     const QStyle::StandardPixmap icon = i < stage ? QStyle::SP_DialogApplyButton : QStyle::SP_ArrowRight;
-    item->setIcon(i <= stage ? style()->standardIcon(icon) : QIcon());
+    item->setIcon(i <= stage ? style()->standardIcon(icon) : BlankIcon());
   }
 }
 
