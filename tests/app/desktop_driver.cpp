@@ -133,6 +133,16 @@ int UserRows(const UserManagementPage* page) { return page->Grid()->Model().RowC
 
 void Settle(int ms) { QTest::qWait(ms); }
 
+QString ScreenshotFolder(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    return {};
+  }
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(folder);
+  return folder;
+}
+
 bool Screenshot(const QString& folder, const char* name) {
   Settle(700);
   const QString path = QDir(folder).filePath(QString(name) + ".png");

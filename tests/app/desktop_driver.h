@@ -81,6 +81,10 @@ int UserRows(const UserManagementPage* page);
 // Processes events for `ms` milliseconds, so that windows are painted.
 void Settle(int ms);
 
+// The output folder of a screenshot tour, its one argument, created when
+// missing; empty, after a usage line on stderr, when the arguments are wrong.
+QString ScreenshotFolder(int argc, char** argv);
+
 // Lets the windows settle, then saves the whole (virtual) screen as
 // `folder`/`name`.png with ImageMagick's `import -window root` and prints the
 // path; false (with a message on stderr) when that failed.

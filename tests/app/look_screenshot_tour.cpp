@@ -4,7 +4,6 @@
 //   cw_look_screenshot_tour OUTPUT_DIR
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -18,12 +17,8 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
-    return 2;
-  }
-  const QString output_dir = QString::fromLocal8Bit(argv[1]);
-  QDir().mkpath(output_dir);
+  const QString output_dir = cw::testing::ScreenshotFolder(argc, argv);
+  if (output_dir.isEmpty()) return 2;
   QTemporaryDir home;
   if (!cw::testing::PrepareDemoUserPassword(home.path().toStdString(), 2, "mama2024")) return 1;
   bool failed = false;

@@ -21,3 +21,6 @@ XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x800x24" "$build/tests/bu
 XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x800x24" "$build/tests/plans/ui/cw_plans_screenshot_tour" docs/screenshots
 # The interface settings with a theme being tried, and the home page in it.
 XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x800x24" "$build/tests/app/cw_look_screenshot_tour" docs/screenshots
+# Updating: the desktop program's notice of a newer version, and the updater
+# during a download from a slow loopback server.
+XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x800x24" "$build/tests/patchwell/cw_update_screenshot_tour" docs/screenshots

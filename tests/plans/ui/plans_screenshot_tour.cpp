@@ -6,7 +6,6 @@
 //   COINWRIGHT_TODAY=YYYY-MM-DD cw_plans_screenshot_tour OUTPUT_DIR
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -60,12 +59,8 @@ void ShootList(cw::CMainFrame* frame, int command, const char* list_name, const 
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
-    return 2;
-  }
-  output_dir = QString::fromLocal8Bit(argv[1]);
-  QDir().mkpath(output_dir);
+  output_dir = cw::testing::ScreenshotFolder(argc, argv);
+  if (output_dir.isEmpty()) return 2;
   QTemporaryDir home;
 
   using cw::testing::OnModal;

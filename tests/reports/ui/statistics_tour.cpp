@@ -46,12 +46,8 @@ void Shoot(const char* name) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
-    return 2;
-  }
-  output_dir = QString::fromLocal8Bit(argv[1]);
-  QDir().mkpath(output_dir);
+  output_dir = cw::testing::ScreenshotFolder(argc, argv);
+  if (output_dir.isEmpty()) return 2;
   QTemporaryDir home;
   if (!cw::testing::PrepareDemoUserPassword(home.path().toStdString(), 2, "mama2024")) return 1;
 
