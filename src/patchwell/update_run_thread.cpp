@@ -4,6 +4,7 @@
 #include <QMetaObject>
 
 #include "base/prompter.h"
+#include "patchwell/patchwell_texts.h"
 #include "patchwell/program_closer.h"
 
 namespace cw::patchwell {
@@ -30,7 +31,7 @@ class UpdateRunThread::Reporter final : public RunObserver {
     const Ask ask = [this](const std::string& question) {
       bool yes = false;
       QMetaObject::invokeMethod(
-          thread_.asker_, [&] { yes = CurrentPrompter().Ask(question); }, Qt::BlockingQueuedConnection);
+          thread_.asker_, [&] { yes = CurrentPrompter().Ask(question, kTitle); }, Qt::BlockingQueuedConnection);
       return yes;
     };
     return patchwell::CloseRunningProgram(thread_.data_home_, ask, thread_.unattended_);

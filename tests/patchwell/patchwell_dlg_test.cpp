@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 
+#include "app/single_instance.h"
 #include "base/scripted_prompter.h"
 #include "core/settings.h"
 #include "patchwell/install_tree.h"
@@ -125,6 +127,28 @@ TEST_F(PatchwellDlgTest, EndOfARunIsShownAndTold) {
     EXPECT_EQ(std::vector<std::string>{c.text}, Shown());
     EXPECT_EQ(c.start_again, Button(*window, "start")->isEnabled());
   }
+}
+
+// The desktop program runs on the data home and the user will not close it:
+// the question comes from the run's thread in the window's name, and the run
+// ends with code 5 before anything is replaced.
+TEST_F(PatchwellDlgTest, ProgramTheUserKeepsOpenEndsTheRunWithCode5) {
+  QTemporaryDir runtime;
+  qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+  SingleInstance program(QString::fromStdString(home_.path()));
+  ASSERT_TRUE(program.Acquire());
+  const auto before = install_.Snapshot();
+  testing::LoopbackServer server(site_.Serve("/Update/", "3.41", {{"bin/coinwright", "new"}}));
+  prompter_.answers = {false};
+  auto window = Window(server);
+  window->StartRun();
+  WaitForEnd(*window);
+  EXPECT_EQ(5, window->LastResult());
+  ASSERT_EQ(2u, prompter_.shown.size());
+  EXPECT_EQ("升级需要更新主程序文件，是否现在关闭Coinwright家庭理财？", prompter_.shown[0].text);
+  EXPECT_EQ("软件升级", prompter_.shown[0].caption);
+  EXPECT_EQ("无法终止Coinwright家庭理财的运行。", prompter_.shown[1].text);
+  EXPECT_EQ(before, install_.Snapshot());
 }
 
 // The updater's own file is listed: after the run it asks whether to start
