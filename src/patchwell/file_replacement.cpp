@@ -71,6 +71,22 @@ void FileReplacement::Commit() {
   finished_ = true;
 }
 
+bool RestoreSavedCopies(const fs::path& install, const fs::path& saved) {
+  std::error_code error;
+  if (!fs::is_directory(saved, error)) return true;
+  bool ok = true;
+  for (auto it = fs::recursive_directory_iterator(saved, error); !error && it != fs::recursive_directory_iterator();
+       it.increment(error)) {
+    if (!it->is_regular_file()) continue;
+    const fs::path target = install / fs::relative(it->path(), saved);
+    std::error_code moved;
+    fs::create_directories(target.parent_path(), moved);
+    fs::rename(it->path(), target, moved);
+    ok = ok && !moved;
+  }
+  return ok && !error;
+}
+
 fs::perms PermissionsFor(const fs::path& installed, const std::string& relative) {
   std::error_code error;
   const fs::file_status status = fs::status(installed, error);

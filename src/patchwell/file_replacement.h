@@ -45,6 +45,11 @@ class FileReplacement {
   bool finished_ = false;
 };
 
+// Puts back the saved copies that a replacement which never finished (the
+// updater killed, the machine stopped half-way) left in `saved`, each to its
+// place below `install`. True when every one went back.
+bool RestoreSavedCopies(const std::filesystem::path& install, const std::filesystem::path& saved);
+
 // The permissions a new file gets: those of the file it replaces, or, for a
 // file that is new, rwxr-xr-x for programs in bin/ and rw-r--r-- otherwise.
 std::filesystem::perms PermissionsFor(const std::filesystem::path& installed, const std::string& relative);

@@ -71,6 +71,9 @@ UpdateResult Run(const RunSettings& settings, RunObserver& observer, const std::
                  std::string& updater_listed) {
   const InstallPlaces& places = settings.places;
   if (!FolderWritable(places.install)) return UpdateResult::kNotWritable;
+  // A run killed while replacing left the saved copies of the files it had
+  // replaced: the installation goes back to the version they belong to first.
+  if (!RestoreSavedCopies(places.install, places.Saved())) return UpdateResult::kCannotReplace;
 
   // 1. The update information and its signature.
   observer.StageChanged(RunStage::kConnecting);

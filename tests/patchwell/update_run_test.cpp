@@ -11,6 +11,7 @@
 #include "patchwell/install_tree.h"
 #include "patchwell/update_site.h"
 #include "support/loopback_server.h"
+#include "update/file_bytes.h"
 
 namespace cw::patchwell {
 namespace {
@@ -165,6 +166,19 @@ TEST_F(UpdateRunTest, ReplacementFailingHalfWayPutsTheInstallationBack) {
   EXPECT_EQ(UpdateResult::kCannotReplace, Run("3.41", kNewFiles).result);
   EXPECT_EQ(before, install_.Snapshot());
   EXPECT_TRUE(fs::is_directory(install_.path() / "share/coinwright/Image/new.jpg/inside"));
+}
+
+// The updater was killed half-way through replacing: bin/coinwright is new, its
+// saved copy waits in the staging folder. The next run puts it back first.
+TEST_F(UpdateRunTest, SavedCopiesOfAnInterruptedReplacementArePutBackFirst) {
+  const auto before = install_.Snapshot();
+  const InstallPlaces places{install_.path()};
+  fs::create_directories(places.Saved() / "bin");
+  fs::rename(install_.path() / "bin/coinwright", places.Saved() / "bin/coinwright");
+  ASSERT_TRUE(update::WriteFileBytes(install_.path() / "bin/coinwright", "new desktop program"));
+  EXPECT_EQ(UpdateResult::kUpToDate, Run("3.40", kNewFiles).result);
+  EXPECT_EQ(before, install_.Snapshot());
+  EXPECT_FALSE(fs::exists(places.Saved() / "bin/coinwright"));
 }
 
 TEST_F(UpdateRunTest, StopPoints) {
