@@ -6,6 +6,8 @@
 //   COINWRIGHT_TODAY=YYYY-MM-DD cw_plans_screenshot_tour OUTPUT_DIR
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -33,26 +35,50 @@ void Shoot(const char* name) {
 }
 
 // Opens the list with `command` on the page shown, shoots it, opens its "add"
-// dialog of type `Dialog`, shoots that and closes both.
+// dialog of type `Dialog` and runs `in_dialog` there (it fills the dialog,
+// shoots it and closes it), then closes the list.
 template <typename List, typename Dialog>
-void ShootList(cw::CMainFrame* frame, int command, const char* list_name, const char* dialog_name) {
+void ShootList(cw::CMainFrame* frame, int command, const char* list_name, std::function<void(Dialog*)> in_dialog) {
   using cw::testing::OnModal;
   bool listed = false;
   OnModal<List>(
-      [list_name, dialog_name](List* list) {
+      [list_name, in_dialog](List* list) {
         QTest::qWait(200);
         Shoot(list_name);
-        OnModal<Dialog>([dialog_name](Dialog* dialog) {
-          QTest::qWait(200);
-          Shoot(dialog_name);
-          dialog->reject();
-        });
+        OnModal<Dialog>(in_dialog);
         list->template findChild<QAction*>("add")->trigger();
         list->reject();
       },
       &listed);
   frame->ToolbarAction(command)->trigger();
   if (!listed) std::fprintf(stderr, "no %s\n", list_name);
+}
+
+void Choose(QWidget* dialog, const char* combo, const QString& text) {
+  auto* box = dialog->findChild<QComboBox*>(combo);
+  box->setCurrentIndex(box->findText(text));
+}
+
+// A utility bill paid on the 25th of every month, asked about first; it is
+// stored once shot.
+void MakeUtilityPlan(cw::CChargeupPlan* editor) {
+  Choose(editor, "day", "25日");
+  editor->findChild<QComboBox*>("mode")->setCurrentIndex(cw::kConfirmFirst);
+  cw::testing::Book({.option = 1, .accounts = {"60202", "10201"}, .amount1 = "260", .description = "<M>月水电燃气费"},
+                    [] { Shoot("plan-editor"); })(editor);
+}
+
+// A second card, repaid automatically ten days after its bill from 爸爸's bank.
+void FillCard(cw::CCreditCardInput* dialog) {
+  dialog->findChild<QLineEdit*>("name")->setText("工商银行信用卡");
+  Choose(dialog, "billDay", "每月8日");
+  dialog->findChild<QComboBox*>("payRule")->setCurrentIndex(1);
+  dialog->findChild<QLineEdit*>("payNumber")->setText("10");
+  auto* pay_from = dialog->findChild<QComboBox*>("payAccount");
+  pay_from->setCurrentIndex(pay_from->findData("10201"));
+  QTest::qWait(200);
+  Shoot("card-dialog");
+  dialog->reject();
 }
 
 }  // namespace
@@ -102,9 +128,9 @@ int main(int argc, char** argv) {
   QTest::qWait(500);
 
   frame->MenuAction(32900)->trigger();
-  ShootList<cw::CChargeupPlanList, cw::CChargeupPlan>(frame, cw::cmd::kPlans, "plan-list", "plan-editor");
+  ShootList<cw::CChargeupPlanList, cw::CChargeupPlan>(frame, cw::cmd::kPlans, "plan-list", MakeUtilityPlan);
   frame->MenuAction(32908)->trigger();
-  ShootList<cw::CCreditCardList, cw::CCreditCardInput>(frame, cw::cmd::kCreditCard, "card-list", "card-dialog");
+  ShootList<cw::CCreditCardList, cw::CCreditCardInput>(frame, cw::cmd::kCreditCard, "card-list", FillCard);
   frame->close();
   return failed ? 1 : 0;
 }
