@@ -578,6 +578,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     update_check_.reset();
     EndUserLogon();
     ReplaceModule(nullptr);
+    // The window goes now: what the exit still shows (the compaction's
+    // progress, the backup reminder) stands on its own, not over a frame
+    // emptied of its page.
+    hide();
     RunClosingWork(demo_);
     if (closing_for_update_)
       RunUpdateExitSequence(std::time(nullptr));

@@ -119,7 +119,8 @@ TEST_F(DataSafetyEndToEndTest, ExitsBackUpCompactMonthlyAndABackupIsRestored) {
     ASSERT_TRUE(testing::ShowPage(frame, kIncomePage));
     ASSERT_TRUE(testing::BookOnPage(frame, {.accounts = {"501", "101"}, .amount1 = "8200", .description = "四月工资"}));
     OnModal<CManualBackupDB>(
-        [&](CManualBackupDB* reminder) {
+        [&, frame](CManualBackupDB* reminder) {
+          EXPECT_FALSE(frame->isVisible()) << "the window has gone; the reminder stands alone";
           greeting = reminder->findChild<QLabel*>("greeting")->text();
           auto* intervals = reminder->findChild<QComboBox*>("intervals");
           intervals->setCurrentIndex(intervals->findText("15天"));
