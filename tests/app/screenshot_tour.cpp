@@ -18,8 +18,13 @@
 #include "bookkeeping/accounts/ui/item_page.h"
 #include "bookkeeping/accounts/ui/item_tree_wnd.h"
 #include "bookkeeping/booking/ui/charge_up.h"
+#include "calendar/calendar.h"
+#include "core/settings.h"
 #include "desktop_driver.h"
 #include "frame/app_commands.h"
+#include "store/ui/db_backup.h"
+#include "store/ui/db_wnd.h"
+#include "store/ui/manual_backup_db.h"
 #include "support/modal_driver.h"
 
 namespace {
@@ -88,7 +93,31 @@ int main(int argc, char** argv) {
   }
   Shoot("account-management");
 
+  // The user's own data: the database management page, its automatic-backup
+  // settings, and at the exit the reminder of a manual backup last made twelve
+  // days ago.
+  const bool admin = cw::testing::LogInAgain(frame, {.user = "管理员"}, 1);
+  frame->MenuAction(cw::cmd::kDatabaseManagement)->trigger();
+  Shoot("database-page");
+  bool set_up = false, reminded = false;
+  OnModal<cw::CDBBackup>(
+      [](cw::CDBBackup* dialog) {
+        Shoot("database-backup-settings");
+        dialog->reject();
+      },
+      &set_up);
+  frame->ToolbarAction(cw::CDBWnd::kSettings)->trigger();
+  const int today = static_cast<int>(cw::Now() / 86400);
+  cw::settings::SetNumber("", "ManualBackupTime", today - 12);
+  cw::settings::SetNumber("", "ManualBackupFreq", 10);
+  OnModal<cw::CManualBackupDB>(
+      [](cw::CManualBackupDB* dialog) {
+        Shoot("manual-backup-reminder");
+        dialog->reject();
+      },
+      &reminded);
+
   frame->close();
   app.ExitInstance(0);
-  return failed || !logged_in || !expense_booked || !withdrawal_booked ? 1 : 0;
+  return failed || !logged_in || !expense_booked || !withdrawal_booked || !admin || !set_up || !reminded ? 1 : 0;
 }

@@ -2,8 +2,9 @@
 # Takes the screenshots of docs/screenshots/ under a virtual X server: the login
 # dialog, the home page on the demonstration data, the user-management page, the
 # booking dialog filled in for an expense and for a withdrawal with interest,
-# the income and expense page with its totals and generated row, and the
-# account management page.
+# the income and expense page with its totals and generated row, the
+# account management page, the database management page with its settings
+# dialog, and the manual-backup reminder at the exit.
 # Run by hand from the repository root after a build:
 #   tests/app/screenshots.sh [BUILD_DIR]
 set -eu
