@@ -2,15 +2,14 @@
 
 #include <QProcess>
 
-#include "base/install_layout.h"
 #include "base/prompter.h"
 #include "store/database.h"
 
 namespace cw {
 
-bool StartUpdater() {
+bool StartUpdater(const std::filesystem::path& program) {
   QProcess updater;
-  updater.setProgram(QString::fromStdString(CurrentLayout().ProgramPath("patchwell").string()));
+  updater.setProgram(QString::fromStdString(program.string()));
   updater.setArguments({"start"});
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("COINWRIGHT_HOME", QString::fromStdString(Database::DataHome()));

@@ -18,6 +18,7 @@
 #include "app/instance_channel.h"
 #include "app/main_frame.h"
 #include "app/update_check.h"
+#include "app/update_launch.h"
 #include "app/update_notice.h"
 #include "app/user_logon.h"
 #include "app_ui_fixture.h"
@@ -61,6 +62,29 @@ TEST(UpdaterMessageTest, ClosesTheDialogsAndEndsWithTheBackupOnly) {
   EXPECT_EQ(year_ago, settings::GetNumber("", "CompressTime")) << "no compaction";
   EXPECT_EQ(year_ago / 86400, settings::GetNumber("", "ManualBackupTime")) << "no reminder";
   app.ExitInstance(0);
+}
+
+// 软件升级(&U) and 开始升级 start "patchwell start" with the data home in
+// COINWRIGHT_HOME (Relaymate and the program started again inherit it); an
+// updater that cannot be started is said so.
+using UpdaterStartTest = testing::AppUiTest;
+
+TEST_F(UpdaterStartTest, StartsTheUpdaterOnThisDataHome) {
+  QTemporaryDir folder;
+  const fs::path updater = fs::path(folder.path().toStdString()) / "patchwell";
+  const fs::path received = fs::path(folder.path().toStdString()) / "received";
+  ASSERT_TRUE(update::WriteFileBytes(
+      updater, "#!/bin/sh\nprintf '%s|%s' \"$*\" \"$COINWRIGHT_HOME\" > '" + received.string() + "'\n"));
+  fs::permissions(updater, fs::perms::owner_all);
+  qputenv("COINWRIGHT_HOME", "/elsewhere");
+  ASSERT_TRUE(StartUpdater(updater));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(received) && fs::file_size(received) > 0; }, 10000));
+  EXPECT_EQ("start|" + home_.path(), update::ReadFileBytes(received).value_or(""));
+  EXPECT_TRUE(TakeMessages().empty());
+
+  EXPECT_FALSE(StartUpdater(updater.parent_path() / "missing"));
+  EXPECT_EQ(std::vector<std::string>{"无法启动升级程序：\n" + (updater.parent_path() / "missing").string()}, TakeMessages());
+  qunsetenv("COINWRIGHT_HOME");
 }
 
 class UpdateCheckTest : public testing::AppUiTest {
