@@ -32,7 +32,7 @@ TEST_F(EntryFrameTest, TheFrameShowsEntryPagesAndTheirCaptionLinkChangesTheMonth
   EXPECT_TRUE(frame_->ToolbarAction(cmd::kAdd)->isEnabled());
   EXPECT_TRUE(frame_->ToolbarAction(cmd::kAudit)->isEnabled());
   EXPECT_TRUE(frame_->ToolbarAction(cmd::kPlans)->isEnabled());
-  EXPECT_FALSE(frame_->ToolbarAction(cmd::kPrint)->isEnabled());
+  EXPECT_TRUE(frame_->ToolbarAction(cmd::kPrint)->isEnabled());
   EXPECT_TRUE(frame_->ToolbarAction(cmd::kExport)->isEnabled());
 
   bool chosen = false;
