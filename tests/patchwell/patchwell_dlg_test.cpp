@@ -103,6 +103,27 @@ TEST_F(PatchwellDlgTest, ShowsTheDownloadAndStopsWhenAsked) {
   EXPECT_EQ(0, settings::GetNumber("", "AutoUpdate"));
 }
 
+// 退出 during a run asks string 2: No keeps it running, Yes stops it and the
+// window closes once the run has ended, the installation as it was.
+TEST_F(PatchwellDlgTest, LeavingDuringARunAsksAndStopsIt) {
+  testing::LoopbackServer server(site_.Serve("/Update/", "3.41", {{"bin/coinwright", std::string(300 * 1024, 'p')}}));
+  server.Throttle("/Update/bin/coinwright", 60 * 1024);
+  const auto before = install_.Snapshot();
+  auto window = Window(server);
+  window->StartRun();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Text(*window, "bytes").isEmpty(); }, 20000));
+
+  prompter_.answers = {false, true};
+  Button(*window, "exit")->click();
+  EXPECT_TRUE(window->Running());
+  EXPECT_TRUE(window->isVisible());
+  Button(*window, "exit")->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 20000));
+  EXPECT_EQ(13, window->LastResult());
+  EXPECT_EQ((std::vector<std::string>{"软件正在升级，是否要停止？", "软件正在升级，是否要停止？"}), Shown());
+  EXPECT_EQ(before, install_.Snapshot());
+}
+
 TEST_F(PatchwellDlgTest, EndOfARunIsShownAndTold) {
   const struct {
     const char* name;
