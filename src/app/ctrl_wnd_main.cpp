@@ -2,7 +2,10 @@
 
 #include "app/shell_navigation.h"
 #include "frame/app_commands.h"
+#include "frame/window_backdrop.h"
+#include "home/ui/background_dialog.h"
 #include "home/ui/home_wnd.h"
+#include "ui/qt_colour.h"
 
 namespace cw {
 
@@ -16,6 +19,8 @@ CCtrlWndMain::CCtrlWndMain(const LogonProfile& profile, const ThemeColours& colo
   user.colours = colours;
   home_ = new CHomeWnd(user, this);
   SetDataWidget(home_);
+  Backdrop()->SetBaseColour(StoredColour(colours[kMainColour]));
+  Backdrop()->PaintUnder(home_);
   connect(home_, &CHomeWnd::openPage, this, &CHmCtrlWnd::LedgerRequested);
 }
 
@@ -29,6 +34,17 @@ std::string CCtrlWndMain::PageTitle() const { return "用户首页"; }
 void CCtrlWndMain::ApplyColours(const ThemeColours& colours) {
   CHmCtrlWnd::ApplyColours(colours);
   home_->SetColours(colours);
+}
+
+void CCtrlWndMain::OnCommand(int command) {
+  if (command == cmd::kBackground) ChooseBackground();
+}
+
+void CCtrlWndMain::ChooseBackground() {
+  CBackgroundDlg dialog(Backdrop()->Background(), Backdrop()->BaseColour(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const WindowBackground chosen = dialog.Result();
+  if (StoreWindowBackground(Profile().person_no, kHomeWindow, chosen)) Backdrop()->SetBackground(chosen);
 }
 
 }  // namespace cw

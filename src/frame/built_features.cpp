@@ -30,8 +30,8 @@ constexpr std::array kBuiltCommands{
     cmd::kForward,  cmd::kShowProjection, cmd::kPlans, cmd::kCreditCard,
     // 导出 and 打印 run on the table of the page shown (CHmCtrlWnd::CurrentOutput).
     cmd::kExport, cmd::kPrint,
-    // The interface settings and the background music.
-    cmd::kDisplaySettings, cmd::kMusicPlay, cmd::kMusicPause, cmd::kMusicStop,
+    // The interface settings, the home page's background and the background music.
+    cmd::kDisplaySettings, cmd::kBackground, cmd::kMusicPlay, cmd::kMusicPause, cmd::kMusicStop,
     cmd::kMusicInOrder, cmd::kMusicRandom, cmd::kMusicList, cmd::kMusicFolder,
     // 软件升级 starts the updater.
     cmd::kUpdate,

@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "frame/navigation_bar.h"
+#include "frame/window_backdrop.h"
 
 namespace cw {
 
@@ -15,6 +16,7 @@ CControlWnd::CControlWnd(QWidget* parent) : QWidget(parent) {
   arrow_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
   arrow_->setFixedWidth(14);
   data_ = new QWidget(this);
+  backdrop_ = new WindowBackdrop(this);
   layout_ = new QHBoxLayout(this);
   layout_->setContentsMargins(0, 0, 0, 0);
   layout_->setSpacing(0);
@@ -58,6 +60,7 @@ void CControlWnd::ApplyColours(const ThemeColours& colours) {
   p.setColor(QPalette::Window, StoredColour(colours[kMainColour]));
   setPalette(p);
   setAutoFillBackground(true);
+  backdrop_->SetBaseColour(StoredColour(colours[kMainColour]));
 }
 
 }  // namespace cw

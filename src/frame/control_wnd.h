@@ -13,6 +13,7 @@ class QToolButton;
 namespace cw {
 
 class NavigationBar;
+class WindowBackdrop;
 
 class CControlWnd : public QWidget {
   Q_OBJECT
@@ -30,8 +31,13 @@ class CControlWnd : public QWidget {
   void SetDataWidget(QWidget* widget);
   QWidget* DataWidget() const { return data_; }
 
-  // The navigation and main colours of the user's scheme.
+  // The navigation and main colours of the user's scheme; the main colour is
+  // also the base of the backdrop.
   virtual void ApplyColours(const ThemeColours& colours);
+
+  // What the data area paints under its content where the module window
+  // carries a background (BackgroundWindow() of the module).
+  WindowBackdrop* Backdrop() const { return backdrop_; }
 
  signals:
   // The arrow button was pressed.
@@ -49,6 +55,7 @@ class CControlWnd : public QWidget {
   NavigationBar* navigation_ = nullptr;
   QToolButton* arrow_ = nullptr;
   QWidget* data_ = nullptr;
+  WindowBackdrop* backdrop_ = nullptr;
   QHBoxLayout* layout_ = nullptr;
   bool hidden_ = false;
 };

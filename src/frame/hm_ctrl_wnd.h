@@ -33,6 +33,11 @@ class CHmCtrlWnd : public CControlWnd {
   // The parameters the frame keeps in the page's history entry.
   virtual PageParams CurrentParams() const { return {}; }
 
+  // The number under which the user's background of this window is stored
+  // (kHomeWindow, kStatisticsWindow, kBudgetWindow); 0 for a window without one.
+  // The frame loads the background into Backdrop().
+  virtual int BackgroundWindow() const { return 0; }
+
   // Module toolbar commands: whether the module carries `command` out (else the
   // frame does), whether it can now, and doing it.
   virtual bool HandlesCommand(int command) const { return false; }

@@ -1,10 +1,12 @@
 #pragma once
 // The picture backgrounds of the windows, one per user and window.
 //
-// Window numbers: 1 the home page, 61 the statistics window, 71 the budget
-// window. A window without a stored background takes its default: the home
-// page a plain colour (with Scenery1.jpg ready in the dialog), the statistics
-// window Flower2.jpg and the budget window Scenery1.jpg, both pictures.
+// Window numbers: 1 the home page, 61 the charts of the statistics window
+// (图表统计), 71 the projection chart of the budget window (收支预算). A window
+// without a stored background takes its default: the home page a plain colour
+// (with Scenery1.jpg ready in the dialog), the statistics charts Flower2.jpg
+// stretched over the whole drawing and the projection chart Scenery1.jpg
+// stretched over the part in view, both pictures.
 #include <string>
 
 namespace cw {

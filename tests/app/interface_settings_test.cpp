@@ -1,12 +1,16 @@
-// The interface settings and the background music inside the main frame: a
-// chosen look is previewed at once, stored and applied on OK and taken back on
-// Cancel; the music menu follows the player.
+// The interface settings, the window backgrounds and the background music
+// inside the main frame: a chosen look is previewed at once, stored and
+// applied on OK and taken back on Cancel; a background chosen for the home
+// page is stored for its user and shown at once, the statistics and budget
+// charts carry theirs; the music menu follows the player.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QToolBar>
 
@@ -16,7 +20,11 @@
 #include "core/settings.h"
 #include "desktop_driver.h"
 #include "frame/app_commands.h"
+#include "frame/window_backdrop.h"
+#include "home/resource_path.h"
+#include "home/ui/background_dialog.h"
 #include "home/ui/home_wnd.h"
+#include "home/window_background.h"
 #include "music/music_texts.h"
 #include "music/ui/frame_music.h"
 #include "prefs/ui/interface_settings_dialog.h"
@@ -28,6 +36,7 @@
 namespace cw {
 namespace {
 
+constexpr int kDad = 1;
 constexpr int kMom = 2;
 
 class InterfaceSettingsTest : public testing::AppUiTest {
@@ -68,6 +77,7 @@ TEST_F(InterfaceSettingsTest, ChosenLookIsStoredAndAppliedAtOnce) {
   EXPECT_EQ(MenuColour(), StoredColour(0xDCFAFA));
   EXPECT_EQ(QApplication::font().pointSizeF(), 12);
   EXPECT_EQ(Greeting(), "家和万事兴");
+  EXPECT_EQ(frame_->Module()->Backdrop()->BaseColour(), StoredColour(0xDCFAFA)) << "the main colour under pictures";
 }
 
 TEST_F(InterfaceSettingsTest, CancelTakesThePreviewBack) {
@@ -109,6 +119,51 @@ TEST_F(InterfaceSettingsTest, PictureThatCannotBeShownIsNotTaken) {
   ASSERT_TRUE(done);
   EXPECT_EQ(TakeMessages(), std::vector<std::string>{"文件格式错误，不能打开这种格式的文件。"});
   EXPECT_TRUE(FindUserByNumber(kMom)->welcome_picture.empty());
+}
+
+TEST_F(InterfaceSettingsTest, HomeBackgroundIsStoredForItsUserAndShownAtOnce) {
+  auto* home = qobject_cast<CCtrlWndMain*>(frame_->Module());
+  ASSERT_NE(home, nullptr);
+  const QColor plain = home->Home()->viewport()->grab().toImage().pixelColor(2, 2);
+  QAction* background = frame_->ToolbarAction(cmd::kBackground);
+  ASSERT_TRUE(background->isEnabled());
+  const std::string flower = ResourcePath("Image/Flower2.jpg");
+  bool done = false;
+  testing::OnModal<CBackgroundDlg>(
+      [&](CBackgroundDlg* dialog) {
+        dialog->findChild<QCheckBox*>("isPicture")->click();
+        EXPECT_TRUE(dialog->TakePicture(QString::fromStdString(flower)));
+        dialog->findChild<QRadioButton*>("placement2")->click();
+        dialog->accept();
+      },
+      &done);
+  background->trigger();
+  ASSERT_TRUE(done);
+
+  const WindowBackground tiled{true, flower, DisplayCode(Placement::kTiled, true), 70};
+  EXPECT_EQ(LoadWindowBackground(kMom, kHomeWindow), tiled);
+  EXPECT_EQ(LoadWindowBackground(kDad, kHomeWindow), DefaultWindowBackground(kHomeWindow));
+  EXPECT_EQ(home->Backdrop()->Background(), tiled);
+  EXPECT_NE(home->Home()->viewport()->grab().toImage().pixelColor(2, 2), plain) << "the picture shows at once";
+}
+
+TEST_F(InterfaceSettingsTest, StatisticsAndBudgetChartsCarryTheirBackgrounds) {
+  const struct {
+    int page;
+    int window;
+  } cases[] = {{32920, kStatisticsWindow}, {32960, kBudgetWindow}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(frame_->ShowPage(c.page)) << c.page;
+    const WindowBackdrop* shown = frame_->Module()->Backdrop();
+    EXPECT_EQ(shown->Background(), DefaultWindowBackground(c.window)) << c.page;
+    EXPECT_FALSE(shown->Picture().isNull()) << c.page;
+    EXPECT_EQ(shown->BaseColour(), frame_->Module()->palette().color(QPalette::Window)) << c.page;
+  }
+  // A background stored for the user replaces the default when the window opens.
+  const WindowBackground plain{false, "", 0, 50};
+  ASSERT_TRUE(StoreWindowBackground(kMom, kStatisticsWindow, plain));
+  ASSERT_TRUE(frame_->ShowPage(32920));
+  EXPECT_EQ(frame_->Module()->Backdrop()->Background(), plain);
 }
 
 TEST_F(InterfaceSettingsTest, MusicMenuFollowsThePlayer) {

@@ -1,9 +1,12 @@
 // Screenshots of a user's own look: the "界面设置" dialog with a theme being
-// tried, and the home page afterwards. Run under Xvfb by screenshots.sh.
+// tried, the home page afterwards, the background dialog with a picture being
+// tried, and the statistics window over its default background. Run under Xvfb
+// by screenshots.sh.
 //
 //   cw_look_screenshot_tour OUTPUT_DIR
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -12,6 +15,8 @@
 #include "app/main_frame.h"
 #include "desktop_driver.h"
 #include "frame/app_commands.h"
+#include "home/resource_path.h"
+#include "home/ui/background_dialog.h"
 #include "prefs/ui/interface_settings_dialog.h"
 #include "support/modal_driver.h"
 
@@ -36,7 +41,22 @@ int main(int argc, char** argv) {
   frame->ToolbarAction(cw::cmd::kDisplaySettings)->trigger();
   shoot("home-page-own-look");
 
+  bool background_tried = false;
+  OnModal<cw::CBackgroundDlg>(
+      [&](cw::CBackgroundDlg* dialog) {
+        dialog->findChild<QCheckBox*>("isPicture")->click();
+        dialog->TakePicture(QString::fromStdString(cw::ResourcePath("Image/Scenery1.jpg")));
+        shoot("background-dialog");
+        dialog->reject();
+      },
+      &background_tried);
+  frame->ToolbarAction(cw::cmd::kBackground)->trigger();
+
+  frame->ShowPage(32920);
+  QTest::qWait(300);
+  shoot("statistics-background");
+
   frame->close();
   app.ExitInstance(0);
-  return failed || !chosen ? 1 : 0;
+  return failed || !chosen || !background_tried ? 1 : 0;
 }

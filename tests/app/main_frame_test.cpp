@@ -72,7 +72,7 @@ TEST_F(MainFrameTest, StartsOnTheHomePageWithTheUsersTitle) {
   ASSERT_NE(nullptr, frame->ToolbarAction(cmd::kChangePassword));
   EXPECT_TRUE(frame->ToolbarAction(cmd::kChangePassword)->isEnabled());
   EXPECT_TRUE(frame->ToolbarAction(cmd::kDisplaySettings)->isEnabled());
-  EXPECT_FALSE(frame->ToolbarAction(cmd::kBackground)->isEnabled());
+  EXPECT_TRUE(frame->ToolbarAction(cmd::kBackground)->isEnabled());
   EXPECT_EQ(1, frame->History().Size());
   EXPECT_EQ(QCoreApplication::applicationDirPath().toStdString(), settings::GetText("", "WorkDir"));
 }

@@ -20,7 +20,8 @@ XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x800x24" "$build/tests/bu
 # Scheduled bookings and credit cards: the confirmation and result dialogs of
 # the run after a login, the plan list and editor, the card list and dialog.
 XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x800x24" "$build/tests/plans/ui/cw_plans_screenshot_tour" docs/screenshots
-# The interface settings with a theme being tried, and the home page in it.
+# The interface settings with a theme being tried, the home page in it, the
+# background dialog and the statistics window over its background.
 XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x800x24" "$build/tests/app/cw_look_screenshot_tour" docs/screenshots
 # Updating: the desktop program's notice of a newer version, and the updater
 # during a download from a slow loopback server.

@@ -25,6 +25,7 @@
 #include "controls/list_wnd.h"
 #include "core/ledger_model.h"
 #include "frame/app_commands.h"
+#include "frame/window_backdrop.h"
 
 namespace cw {
 namespace {
@@ -48,6 +49,7 @@ CCtrlWndAccountBudget::CCtrlWndAccountBudget(const LogonProfile& profile, QWidge
   grid_->setObjectName("budgetGrid");
   chart_ = new CCurveWnd(split_);
   chart_->setObjectName("projectionChart");
+  chart_->SetBackdrop(Backdrop()->PainterFor(chart_->widget()));
   chart_->hide();
   split_->addWidget(grid_);
   split_->addWidget(chart_);

@@ -5,11 +5,13 @@
 // 32960 and 32961 list the budgets of their category (BuildBudgetTable), with
 // the actual-data rows when the table's comparison flag is on; 32962 lists the
 // projection items and, after "显示财产预算结果" (748) and the end month, the
-// projection with its line chart. Budgets are entered in CReBudgetInput,
+// projection with its line chart, which carries the user's background of
+// window 71. Budgets are entered in CReBudgetInput,
 // items in CBudgetHomeInput; the table is built again after every change.
 #include <QString>
 
 #include "frame/hm_ctrl_wnd.h"
+#include "home/window_background.h"
 
 class QCheckBox;
 class QSplitter;
@@ -33,6 +35,7 @@ class CCtrlWndAccountBudget : public CHmCtrlWnd {
   int CurrentPage() const override { return page_; }
   std::string PageTitle() const override;
   std::optional<PageOutput> CurrentOutput() const override;
+  int BackgroundWindow() const override { return kBudgetWindow; }
 
   bool HandlesCommand(int command) const override;
   bool CommandAvailable(int command) const override;

@@ -51,14 +51,21 @@ CAxisChartWnd::CAxisChartWnd(QWidget* parent) : QScrollArea(parent), canvas_(new
   setBackgroundRole(QPalette::Base);
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(200, 150);
-  // The title and the legend stay over the visible part: repaint them on a scroll.
-  connect(horizontalScrollBar(), &QScrollBar::valueChanged, canvas_, qOverload<>(&QWidget::update));
+  // The title, the legend and a backdrop that stays put are painted over the
+  // visible part: repaint them on a scroll.
+  for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
+    connect(bar, &QScrollBar::valueChanged, canvas_, qOverload<>(&QWidget::update));
   Rescale();
 }
 
 void CAxisChartWnd::SetData(ChartData data) {
   data_ = std::move(data);
   Rescale();
+}
+
+void CAxisChartWnd::SetBackdrop(BackdropPainter backdrop) {
+  backdrop_ = std::move(backdrop);
+  canvas_->update();
 }
 
 void CAxisChartWnd::SetZoom(int zoom) {
@@ -108,13 +115,25 @@ void CAxisChartWnd::Rescale() {
 }
 
 void CAxisChartWnd::PaintDrawing(QPainter& painter) const {
-  painter.fillRect(canvas_->rect(), Qt::white);
+  PaintBackground(painter, canvas_->rect());
   PaintGrid(painter);
   PaintSeries(painter);
   PaintXLabels(painter);
   PaintValueAxis(painter);
   PaintTitles(painter);
   if (HasLegend()) PaintLegend(painter);
+}
+
+void CAxisChartWnd::PaintBackground(QPainter& painter, const QRect& area) const {
+  if (!backdrop_) {
+    painter.fillRect(area, Qt::white);
+    return;
+  }
+  const QRect visible(QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()), viewport()->size());
+  painter.save();
+  painter.setClipRect(area);
+  backdrop_(painter, canvas_->rect(), visible);
+  painter.restore();
 }
 
 void CAxisChartWnd::PaintGrid(QPainter& painter) const {
@@ -136,7 +155,7 @@ void CAxisChartWnd::PaintValueAxis(QPainter& painter) const {
   const double offset = horizontalScrollBar()->value();
   const double axis = offset + ChartMargins::kLeft;
   if (offset > 0)
-    painter.fillRect(QRectF(offset, ChartMargins::kTop - 10, ChartMargins::kLeft, scale_.DrawingHeight()), Qt::white);
+    PaintBackground(painter, QRectF(offset, ChartMargins::kTop - 10, ChartMargins::kLeft, scale_.DrawingHeight()).toAlignedRect());
   painter.setFont(ChartLabelFont(font()));
   painter.setPen(Qt::black);
   for (const Gridline& line : Gridlines(scale_)) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "controls/charts/backdrop_painter.h"
 #include "controls/charts/chart_axis.h"
 
 namespace cw {
@@ -22,6 +23,9 @@ class CAxisChartWnd : public QScrollArea {
   void SetData(ChartData data);
   const ChartData& Data() const { return data_; }
   const ChartScale& Scale() const { return scale_; }
+
+  // Paints the chart over `backdrop` instead of white.
+  void SetBackdrop(BackdropPainter backdrop);
 
   int Zoom() const { return zoom_; }
   void SetZoom(int zoom);
@@ -51,6 +55,8 @@ class CAxisChartWnd : public QScrollArea {
   friend class Canvas;
   void Rescale();
   void PaintDrawing(QPainter& painter) const;
+  // The backdrop, or white, over `area` of the drawing.
+  void PaintBackground(QPainter& painter, const QRect& area) const;
   void PaintGrid(QPainter& painter) const;
   void PaintValueAxis(QPainter& painter) const;
   void PaintXLabels(QPainter& painter) const;
@@ -60,6 +66,7 @@ class CAxisChartWnd : public QScrollArea {
   ChartData data_;
   ChartScale scale_;
   int zoom_ = 100;
+  BackdropPainter backdrop_;
   Canvas* canvas_;
 };
 

@@ -81,8 +81,15 @@ bool CPieWnd::event(QEvent* event) {
   return QWidget::event(event);
 }
 
+void CPieWnd::SetBackdrop(BackdropPainter backdrop) {
+  backdrop_ = std::move(backdrop);
+  setAutoFillBackground(!backdrop_);
+  update();
+}
+
 void CPieWnd::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  if (backdrop_) backdrop_(painter, rect(), rect());
   painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
   const std::vector<PieFrame> frames = Frames();
   for (std::size_t i = 0; i < frames.size(); ++i) PaintPie(painter, pies_[i], frames[i]);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/charts/backdrop_painter.h"
 #include "controls/charts/pie_geometry.h"
 
 namespace cw {
@@ -16,6 +17,8 @@ class CPieWnd : public QWidget {
   explicit CPieWnd(QWidget* parent = nullptr);
 
   void SetPies(std::vector<PieChart> pies);
+  // Paints the pies over `backdrop` instead of white.
+  void SetBackdrop(BackdropPainter backdrop);
   const std::vector<PieChart>& Pies() const { return pies_; }
 
   // The frames of the pies at the current size.
@@ -36,6 +39,7 @@ class CPieWnd : public QWidget {
   void PaintPie(QPainter& painter, const PieChart& pie, const PieFrame& frame) const;
 
   std::vector<PieChart> pies_;
+  BackdropPainter backdrop_;
 };
 
 }  // namespace cw

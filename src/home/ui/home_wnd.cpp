@@ -71,11 +71,12 @@ void CHomeWnd::Build() {
   const HomeFigures& figures = Figures();
 
   // The old page (with its movie) goes with the scroll area's widget.
+  // The page is see-through: the viewport under it carries the main colour
+  // or, in the home module, the user's background.
   page_ = new QWidget;
-  page_->setAutoFillBackground(true);
-  QPalette palette = page_->palette();
-  palette.setColor(QPalette::Window, StoredColour(user_.colours[kMainColour]));
-  page_->setPalette(palette);
+  QPalette palette = viewport()->palette();
+  palette.setColor(viewport()->backgroundRole(), StoredColour(user_.colours[kMainColour]));
+  viewport()->setPalette(palette);
 
   auto* outer = new QVBoxLayout(page_);
   outer->setContentsMargins(16, 16, 16, 16);
@@ -120,6 +121,7 @@ void CHomeWnd::Build() {
   }
   outer->addStretch();
   setWidget(page_);  // deletes the previous page
+  page_->setAutoFillBackground(false);  // setWidget() made it fill itself
 }
 
 void CHomeWnd::LoadPicture() {

@@ -21,6 +21,7 @@
 #include "home/welcome.h"
 #include "music/background_music.h"
 #include "music/music_texts.h"
+#include "ui/picture_files.h"
 #include "ui/qt_colour.h"
 
 namespace cw {
@@ -32,8 +33,6 @@ constexpr const char* kElementLabels[kThemeElementCount] = {
     "（右边）主窗口滚动条", "（顶部）菜单、工具条", "对话框", "对话框中的按钮",
 };
 constexpr const char* kFontSizeLabels[] = {"小(&S)", "中(&M)", "大(&B)"};
-constexpr char kPhotoFilter[] = "图片文件(BMP, JPG, GIF) (*.bmp *.jpg *.gif);;所有文件 (*.*) (*)";
-constexpr char kBadPicture[] = "文件格式错误，不能打开这种格式的文件。";
 constexpr int kGreetingLength = 255;
 constexpr int kPhotoBox = 96;
 
@@ -229,7 +228,7 @@ void CInterfaceSettingsDlg::SendPreview() {
 
 bool CInterfaceSettingsDlg::TakePhoto(const QString& path) {
   if (!ShowPhoto(path)) {
-    CurrentPrompter().Inform(kBadPicture);
+    CurrentPrompter().Inform(kBadPictureText);
     return false;
   }
   photo_ = path;
@@ -258,7 +257,7 @@ bool CInterfaceSettingsDlg::ShowPhoto(const QString& path) {
 }
 
 void CInterfaceSettingsDlg::ChoosePhoto() {
-  const QString path = QFileDialog::getOpenFileName(this, "选择个人照片", photo_path_->text(), kPhotoFilter);
+  const QString path = QFileDialog::getOpenFileName(this, "选择个人照片", photo_path_->text(), kPictureFilter);
   if (!path.isEmpty()) TakePhoto(path);
 }
 

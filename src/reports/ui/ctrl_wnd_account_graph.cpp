@@ -18,6 +18,7 @@
 #include "controls/list_wnd.h"
 #include "frame/app_commands.h"
 #include "frame/module_toolbar.h"
+#include "frame/window_backdrop.h"
 #include "reports/statistics/statistics_charts.h"
 #include "reports/statistics/statistics_commands.h"
 #include "reports/ui/statistics_navigation.h"
@@ -46,6 +47,10 @@ CCtrlWndAccountGraph::CCtrlWndAccountGraph(const LogonProfile& profile, QWidget*
   charts_->addWidget(bars_);
   charts_->addWidget(curve_);
   charts_->addWidget(pies_);
+  // The charts carry the window's background; the table stays plain.
+  bars_->SetBackdrop(Backdrop()->PainterFor(bars_->widget()));
+  curve_->SetBackdrop(Backdrop()->PainterFor(curve_->widget()));
+  pies_->SetBackdrop(Backdrop()->PainterFor(pies_));
   splitter_->addWidget(grid_);
   splitter_->addWidget(charts_);
   SetDataWidget(splitter_);

@@ -3,13 +3,15 @@
 // balance sheet 32950 with its two pies, the income-and-expense table 32920
 // with its bar chart, and the classification tables 32921/32922 with their
 // curves. Table and chart stand side by side or one above the other, as the
-// user chose in the navigation bar (the frame keeps the choice).
+// user chose in the navigation bar (the frame keeps the choice). The charts
+// carry the user's background of window 61.
 //
 // A drill-down or a new range is shown through the frame, so that the
 // history holds every range the user looked at.
 #include <memory>
 
 #include "frame/hm_ctrl_wnd.h"
+#include "home/window_background.h"
 #include "reports/statistics/statistics_page.h"
 #include "reports/ui/statistics_dialogs.h"
 
@@ -39,6 +41,7 @@ class CCtrlWndAccountGraph : public CHmCtrlWnd {
   std::string PageTitle() const override;
   std::string CaptionText() const override;
   PageParams CurrentParams() const override;
+  int BackgroundWindow() const override { return kStatisticsWindow; }
   std::optional<PageOutput> CurrentOutput() const override;
 
   bool HandlesCommand(int command) const override;
