@@ -1,22 +1,29 @@
-// The plan editor and the card dialog, offscreen: what they store, what they
-// refuse with which message, and where they put the cursor then.
+// The plan editor, its match strings, the plan list and the card dialog,
+// offscreen: what they store, what they refuse with which message, and where
+// they put the cursor then.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "bookkeeping/accounts/account_texts.h"
 #include "bookkeeping/booking/booking_texts.h"
 #include "calendar/calendar.h"
+#include "controls/list_wnd.h"
 #include "core/session.h"
 #include "desktop_driver.h"
 #include "plans/plan_store.h"
 #include "plans/ui/chargeup_plan.h"
+#include "plans/ui/chargeup_plan_content.h"
+#include "plans/ui/chargeup_plan_list.h"
 #include "plans/ui/credit_card_input.h"
 #include "store/database.h"
 #include "support/ledger_fixture.h"
+#include "support/modal_driver.h"
 
 namespace cw {
 namespace {
@@ -124,6 +131,101 @@ TEST_F(PlanDialogsTest, OkStoresThePlanFromTodayOrRefusesWithTheBookingsMessage)
   CChargeupPlan own(kIncomePage, editor.PlanId());
   EXPECT_TRUE(own.findChild<QPushButton*>("ok")->isEnabled());
   EXPECT_EQ("每星期六", own.findChild<QComboBox*>("day")->currentText());
+}
+
+TEST_F(PlanDialogsTest, MatchStringGoesInAtTheCursorWhileTheDescriptionHasRoom) {
+  CChargeupPlan editor(kIncomePage, 0);
+  auto* description = editor.findChild<QLineEdit*>("description");
+  auto insert_weekday = [&] {
+    testing::OnModal<CChargeupPlanContent>([](CChargeupPlanContent* dialog) {
+      QTest::mouseClick(dialog->findChild<QRadioButton*>("match3"), Qt::LeftButton);
+      QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+    });
+    QTest::mouseClick(editor.findChild<QPushButton*>("insertMatch"), Qt::LeftButton);
+  };
+  description->setText("全家聚餐");
+  description->setCursorPosition(0);
+  insert_weekday();
+  EXPECT_EQ("<W>全家聚餐", description->text());
+  EXPECT_TRUE(prompter_.shown.empty());
+
+  // Two characters left: the three of a match string do not fit.
+  const QString almost_full(description->maxLength() - 2, QChar(u'餐'));
+  description->setText(almost_full);
+  insert_weekday();
+  EXPECT_EQ(almost_full, description->text());
+  EXPECT_EQ("已经输入的太多的字符，无法添加新的字符。", LastMessage());
+}
+
+TEST_F(PlanDialogsTest, PlanListWorksOnTheTickedPlansOfItsPage) {
+  const int today = Today();
+  auto plan_of = [](const Booking& entry) {
+    Plan plan;
+    plan.rule = {0, 0, 5, 0};
+    plan.entry = entry;
+    return plan;
+  };
+  const int salary = InsertPlan(plan_of(Make("2026-01-05", 2, "501", "101", 8000, "工资")), today);
+  const int rent = InsertPlan(plan_of(Make("2026-01-05", 3, "602", "101", 2500, "房租")), today);
+  const int phone = InsertPlan(plan_of(Make("2026-01-05", 3, "603", "101", 100, "手机话费")), today);
+  InsertPlan(plan_of(Make("2026-01-05", 43, "102", "102", 300, "转账")), today);  // another page's
+
+  CChargeupPlanList list(kIncomePage);
+  list.show();
+  CListWnd* grid = list.findChild<CListWnd*>("grid");
+  auto rows = [&] { return testing::GridRows(grid->Model(), {"说  明", "状态", "金  额"}); };
+  auto run = [&](const char* action) { list.findChild<QAction*>(action)->trigger(); };
+  ASSERT_EQ((std::vector<std::string>{"工资|启用|8000.00", "房租|启用|2500.00", "手机话费|启用|100.00"}),
+            rows());
+
+  // Nothing ticked: each command says what it needs.
+  const std::pair<const char*, std::string> refusals[] = {
+      {"delete", "请先从表格中勾选一条或多条记录，再进行操作。"},
+      {"change", "请先从表格中勾选一条记录，再进行操作。"},
+      {"disable", "请先从表格中选择一条记录，再进行操作。"},
+      {"history", "请先从表格中选择一条记录，再进行操作。"},
+  };
+  for (const auto& [action, message] : refusals) {
+    prompter_.shown.clear();
+    run(action);
+    EXPECT_EQ(message, LastMessage()) << action;
+  }
+
+  testing::ClickCell(grid, 0, -1);
+  testing::ClickCell(grid, 2, -1);
+  run("disable");
+  EXPECT_EQ((std::vector<std::string>{"工资|停用|8000.00", "房租|启用|2500.00", "手机话费|停用|100.00"}),
+            rows());
+  EXPECT_EQ(kPlanDisabled, ReadPlan(salary)->state);
+  EXPECT_EQ(kPlanEnabled, ReadPlan(rent)->state);
+  EXPECT_EQ(kPlanDisabled, ReadPlan(phone)->state);
+
+  // Deleting asks first; No keeps everything.
+  prompter_.answers = {false};
+  run("delete");
+  EXPECT_EQ("资料删除后将不可恢复。确实要删除吗？", LastMessage());
+  EXPECT_EQ(3u, rows().size());
+  EXPECT_TRUE(ReadPlan(salary).has_value());
+  prompter_.answers = {true};
+  run("delete");
+  EXPECT_EQ((std::vector<std::string>{"房租|启用|2500.00"}), rows());
+  EXPECT_FALSE(ReadPlan(salary).has_value());
+  EXPECT_FALSE(ReadPlan(phone).has_value());
+
+  // Activating a row opens the plan; its row shows what was changed.
+  bool changed = false;
+  testing::OnModal<CChargeupPlan>(
+      [](CChargeupPlan* editor) {
+        auto* amount = editor->findChild<QLineEdit*>("amount1");
+        amount->clear();
+        QTest::keyClicks(amount, "2600");
+        QTest::mouseClick(editor->findChild<QPushButton*>("ok"), Qt::LeftButton);
+      },
+      &changed);
+  emit grid->RowActivated(0);
+  ASSERT_TRUE(changed);
+  EXPECT_EQ((std::vector<std::string>{"房租|启用|2600.00"}), rows());
+  EXPECT_EQ(2600, ReadPlan(rent)->entry.amount1);
 }
 
 TEST_F(PlanDialogsTest, CardDialogRefusesWithItsMessageAndTheCursorOnTheInput) {
