@@ -1,4 +1,4 @@
-// The plan editor, its match strings, the plan list and the card dialog,
+// The plan editor, its match strings, the plan list, the card dialog and list,
 // offscreen: what they store, what they refuse with which message, and where
 // they put the cursor then.
 #include <gtest/gtest.h>
@@ -13,14 +13,17 @@
 #include "bookkeeping/accounts/account_texts.h"
 #include "bookkeeping/booking/booking_texts.h"
 #include "calendar/calendar.h"
+#include "core/voucher_engine.h"
 #include "controls/list_wnd.h"
 #include "core/session.h"
 #include "desktop_driver.h"
+#include "plans/card_records.h"
 #include "plans/plan_store.h"
 #include "plans/ui/chargeup_plan.h"
 #include "plans/ui/chargeup_plan_content.h"
 #include "plans/ui/chargeup_plan_list.h"
 #include "plans/ui/credit_card_input.h"
+#include "plans/ui/credit_card_list.h"
 #include "store/database.h"
 #include "support/ledger_fixture.h"
 #include "support/modal_driver.h"
@@ -299,6 +302,53 @@ TEST_F(PlanDialogsTest, CardDialogShowsACardAndHandsItsInputToTheSaver) {
   ASSERT_EQ(2u, saved.size());
   EXPECT_EQ(20, saved.back().pay_number);
   EXPECT_TRUE(saved.back().pay_on_day);
+}
+
+TEST_F(PlanDialogsTest, CardListShowsWhatItsDialogSavedAndKeepsTheCardsItCannotDelete) {
+  std::string used;
+  const CardInput card{.name = "甲卡", .bill_date = 5, .pay_on_day = true, .pay_number = 25, .pay_item_no = "102", .pay_mode = 1};
+  ASSERT_TRUE(AddCard(card, prompter_, &used).ok());
+  ASSERT_GT(WriteVoucher(Make("2026-03-01", 3, "601", used, 50)), 0);
+
+  CCreditCardList list;
+  list.show();
+  CListWnd* grid = list.findChild<CListWnd*>("grid");
+  auto rows = [&] { return testing::GridRows(grid->Model(), {"信用卡", "账单日期", "还款日期", "记账方式"}); };
+  ASSERT_EQ((std::vector<std::string>{"甲卡|每月5日|每月25日|自动记账"}), rows());
+
+  bool added = false;
+  testing::OnModal<CCreditCardInput>(
+      [](CCreditCardInput* dialog) {
+        dialog->findChild<QLineEdit*>("name")->setText("乙卡");
+        Choose(dialog, "billDay", "每月8日");
+        dialog->findChild<QComboBox*>("payRule")->setCurrentIndex(1);
+        dialog->findChild<QLineEdit*>("payNumber")->setText("12");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+      },
+      &added);
+  list.findChild<QAction*>("add")->trigger();
+  ASSERT_TRUE(added);
+  EXPECT_EQ((std::vector<std::string>{"甲卡|每月5日|每月25日|自动记账", "乙卡|每月8日|账单日期之后的第12天|自动记账"}),
+            rows());
+
+  bool changed = false;
+  testing::OnModal<CCreditCardInput>(
+      [](CCreditCardInput* dialog) {
+        dialog->findChild<QComboBox*>("payMode")->setCurrentIndex(0);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+      },
+      &changed);
+  emit grid->RowActivated(1);
+  ASSERT_TRUE(changed);
+  EXPECT_EQ("乙卡|每月8日|账单日期之后的第12天|不自动记账", rows()[1]);
+
+  // Both ticked: the unused card goes, the booked one stays with the reason.
+  testing::ClickCell(grid, 0, -1);
+  testing::ClickCell(grid, 1, -1);
+  prompter_.answers = {true};
+  list.findChild<QAction*>("delete")->trigger();
+  EXPECT_EQ((std::vector<std::string>{"甲卡|每月5日|每月25日|自动记账"}), rows());
+  EXPECT_EQ("此科目已有记账数据，请将该科目下的记账数据\n转移到其他科目后再删除科目。", LastMessage());
 }
 
 }  // namespace
