@@ -29,11 +29,15 @@ class UnattendedPrompter final : public cw::Prompter {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const cw::patchwell::PatchwellOptions options =
+      cw::patchwell::ParsePatchwellOptions(std::vector<std::string>(argv + 1, argv + argc));
+  // --yes asks nothing, so it also runs where there is no screen (a script on a server).
+  if (options.yes && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName("Patchwell");
-  std::vector<std::string> arguments;
-  for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
-  const cw::patchwell::PatchwellOptions options = cw::patchwell::ParsePatchwellOptions(arguments);
   if (!options.error.empty()) {
     std::fprintf(stderr,
                  "patchwell: %s\nusage: patchwell [start] [--server URL] [--install-dir DIR] [--home DIR] [--yes]\n",

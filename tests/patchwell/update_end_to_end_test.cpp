@@ -65,13 +65,13 @@ class UpdateEndToEndTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitFor([&] { return InstanceRunning(home_dir_.path()); }, 20000));
   }
 
-  // Runs `patchwell start --yes` of the installation; its exit code. The data
-  // home is named with --home alone: Relaymate and the program it starts
-  // again learn it from the updater.
-  int RunPatchwell(const std::string& server) {
+  // Runs `patchwell start --yes` of the installation in `environment`; its
+  // exit code. The data home is named with --home alone: Relaymate and the
+  // program it starts again learn it from the updater.
+  int RunPatchwell(const std::string& server,
+                   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment()) {
     QProcess patchwell;
     patchwell.setProcessChannelMode(QProcess::ForwardedChannels);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("COINWRIGHT_HOME");
     patchwell.setProcessEnvironment(environment);
     patchwell.start(QString::fromStdString((prefix_ / "bin/patchwell").string()),
@@ -131,6 +131,14 @@ TEST_F(UpdateEndToEndTest, UpdatesTheRunningProgramAndStartsItAgain) {
   for (const auto& left : fs::recursive_directory_iterator(prefix_))
     EXPECT_TRUE(left.is_directory()) << left.path() << " left behind";
   EXPECT_FALSE(fs::exists(patchwell::InstallPlaces{prefix_}.Staging()));
+}
+
+// A script on a machine without a screen: --yes runs all the same.
+TEST_F(UpdateEndToEndTest, YesRunsWithoutAScreen) {
+  testing::LoopbackServer server(site_.Serve("/Update/", "3.40", new_files_));
+  QProcessEnvironment headless = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) headless.remove(name);
+  EXPECT_EQ(100, RunPatchwell(server.url() + "/Update/", headless));
 }
 
 TEST_F(UpdateEndToEndTest, FailuresLeaveTheInstallationAsItWas) {
