@@ -10,12 +10,15 @@
 #include "core/settings.h"
 #include "music/background_music.h"
 #include "music/music_texts.h"
+#include "music_fakes.h"
 #include "support/temp_home.h"
 
 namespace cw {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FakeHost;
+using testing::MakeFolder;
 
 // A sound device that writes down what it was asked; paths in `broken` cannot be opened.
 class FakeBackend : public MusicBackend {
@@ -33,30 +36,6 @@ class FakeBackend : public MusicBackend {
   std::set<std::string> broken;
   bool no_device = false;
 };
-
-class FakeHost : public MusicHost {
- public:
-  std::optional<std::string> ChooseFolder(const std::string&) override { return folder_choice; }
-  bool StoreFolder(const std::string& folder) override {
-    stored.push_back(folder);
-    return true;
-  }
-  std::optional<std::string> ChooseTrack(const std::vector<std::string>& files) override {
-    offered = files;
-    if (files.size() < 2) return std::nullopt;
-    return files[1];
-  }
-
-  std::optional<std::string> folder_choice;
-  std::vector<std::string> stored;
-  std::vector<std::string> offered;
-};
-
-std::string MakeFolder(const fs::path& folder, const std::vector<std::string>& names) {
-  fs::create_directories(folder);
-  for (const std::string& name : names) std::ofstream(folder / name) << "x";
-  return folder.string();
-}
 
 std::vector<std::string> Names(const std::vector<std::string>& paths) {
   std::vector<std::string> names;

@@ -15,6 +15,9 @@ QtMusicBackend::~QtMusicBackend() { Close(); }
 
 bool QtMusicBackend::EnsurePlayer() {
   if (player_) return true;
+  // GStreamer unless the user names another backend: later Qt versions would
+  // pick FFmpeg, which crashes on a machine without a sound device.
+  if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "gstreamer");
   // Without a sound device there is nothing to play to; the player is not even made.
   if (QMediaDevices::defaultAudioOutput().isNull()) return false;
   player_ = new QMediaPlayer(this);
