@@ -1,6 +1,7 @@
 // Screenshots of a user's own look: the "界面设置" dialog with a theme being
 // tried, the home page afterwards, the background dialog with a picture being
-// tried, and the statistics window over its default background. Run under Xvfb
+// tried, the home page over it, and the statistics window over its default
+// background. Run under Xvfb
 // by screenshots.sh.
 //
 //   cw_look_screenshot_tour OUTPUT_DIR
@@ -47,10 +48,11 @@ int main(int argc, char** argv) {
         dialog->findChild<QCheckBox*>("isPicture")->click();
         dialog->TakePicture(QString::fromStdString(cw::ResourcePath("Image/Scenery1.jpg")));
         shoot("background-dialog");
-        dialog->reject();
+        dialog->accept();
       },
       &background_tried);
   frame->ToolbarAction(cw::cmd::kBackground)->trigger();
+  shoot("home-page-background");
 
   frame->ShowPage(32920);
   QTest::qWait(300);

@@ -54,8 +54,8 @@ CBackgroundDlg::CBackgroundDlg(const WindowBackground& background, const QColor&
   preview_backdrop_->SetBaseColour(base);
 
   // The font of the page follows the user's font size: the font buttons stay off here.
-  auto* font = new QPushButton("字体(&F)...", this);
-  auto* colour = new QPushButton("颜色(&L)...", this);
+  auto* font = new QPushButton("字体(&F)", this);
+  auto* colour = new QPushButton("颜色(&L)", this);
   font->setEnabled(false);
   colour->setEnabled(false);
 
@@ -74,7 +74,7 @@ CBackgroundDlg::CBackgroundDlg(const WindowBackground& background, const QColor&
   scrolls_ = new QCheckBox("背景随滚动条滚动", this);
   scrolls_->setObjectName("scrolls");
   scrolls_->setChecked(background.scrolls());
-  picture_button_ = new QPushButton("图片(&P)...", this);
+  picture_button_ = new QPushButton("图片(&P)", this);
   picture_button_->setObjectName("choosePicture");
   transparency_ = new QSlider(Qt::Horizontal, this);
   transparency_->setObjectName("transparency");
