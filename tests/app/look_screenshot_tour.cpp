@@ -19,46 +19,48 @@
 #include "home/resource_path.h"
 #include "home/ui/background_dialog.h"
 #include "prefs/ui/interface_settings_dialog.h"
+#include "screenshot_session.h"
 #include "support/modal_driver.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  const QString output_dir = cw::testing::ScreenshotFolder(argc, argv);
-  if (output_dir.isEmpty()) return 2;
+  if (!cw::testing::BeginScreenshotTour(argc, argv)) return 2;
   QTemporaryDir home;
   if (!cw::testing::PrepareDemoUserPassword(home.path().toStdString(), 2, "mama2024")) return 1;
-  bool failed = false;
-  auto shoot = [&](const char* name) { failed = !cw::testing::Screenshot(output_dir, name) || failed; };
 
+  using cw::testing::Check;
   using cw::testing::OnModal;
+  using cw::testing::Shoot;
   cw::CCoinwrightApp app;
   cw::CMainFrame* frame = cw::testing::StartDesktop(app, home.path(), {"妈妈", "mama2024", /*demo=*/true});
   if (!frame) return 1;
   bool chosen = false;
 
   OnModal<cw::CInterfaceSettingsDlg>(
-      cw::testing::ChooseLook("金色沙漠", 1, "一家人记好每一笔账，日子越过越红火。", [&] { shoot("interface-settings"); }),
+      cw::testing::ChooseLook("金色沙漠", 1, "一家人记好每一笔账，日子越过越红火。", [&] { Shoot("interface-settings"); }),
       &chosen);
   frame->ToolbarAction(cw::cmd::kDisplaySettings)->trigger();
-  shoot("home-page-own-look");
+  Check(chosen, "no interface settings dialog");
+  Shoot("home-page-own-look");
 
   bool background_tried = false;
   OnModal<cw::CBackgroundDlg>(
       [&](cw::CBackgroundDlg* dialog) {
         dialog->findChild<QCheckBox*>("isPicture")->click();
         dialog->TakePicture(QString::fromStdString(cw::ResourcePath("Image/Scenery1.jpg")));
-        shoot("background-dialog");
+        Shoot("background-dialog");
         dialog->accept();
       },
       &background_tried);
   frame->ToolbarAction(cw::cmd::kBackground)->trigger();
-  shoot("home-page-background");
+  Check(background_tried, "no background dialog");
+  Shoot("home-page-background");
 
   frame->ShowPage(32920);
   QTest::qWait(300);
-  shoot("statistics-background");
+  Shoot("statistics-background");
 
   frame->close();
   app.ExitInstance(0);
-  return failed || !chosen || !background_tried ? 1 : 0;
+  return cw::testing::TourExitCode();
 }

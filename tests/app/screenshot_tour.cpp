@@ -6,10 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
-#include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
-#include <cstdio>
 
 #include "app/coinwright_app.h"
 #include "app/ctrl_wnd_system.h"
@@ -22,37 +19,28 @@
 #include "core/settings.h"
 #include "desktop_driver.h"
 #include "frame/app_commands.h"
+#include "screenshot_session.h"
 #include "store/ui/db_backup.h"
 #include "store/ui/db_wnd.h"
 #include "store/ui/manual_backup_db.h"
 #include "support/modal_driver.h"
 
-namespace {
-
-QString output_dir;
-bool failed = false;
-
-void Shoot(const char* name) {
-  if (!cw::testing::Screenshot(output_dir, name)) failed = true;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  output_dir = cw::testing::ScreenshotFolder(argc, argv);
-  if (output_dir.isEmpty()) return 2;
+  if (!cw::testing::BeginScreenshotTour(argc, argv)) return 2;
   QTemporaryDir home;
   if (!cw::testing::PrepareDemoUserPassword(home.path().toStdString(), 2, "mama2024")) return 1;
 
+  using cw::testing::Check;
   using cw::testing::OnModal;
+  using cw::testing::Shoot;
   cw::CCoinwrightApp app;
   cw::CMainFrame* frame = cw::testing::StartDesktop(
       app, home.path(), {.user = "妈妈", .password = "mama2024", .demo = true, .before_enter = [] { Shoot("login"); }});
   if (!frame) return 1;
   Shoot("home-page");
 
-  const bool logged_in = cw::testing::LogInAgain(frame, {.user = "爸爸", .demo = true}, 1);
+  Check(cw::testing::LogInAgain(frame, {.user = "爸爸", .demo = true}, 1), "爸爸 did not log in");
   frame->MenuAction(cw::cmd::kUserManagement)->trigger();
   Shoot("user-management");
 
@@ -67,7 +55,7 @@ int main(int argc, char** argv) {
                                            [] { Shoot("booking-expense"); }),
                          &expense_booked);
   frame->ToolbarAction(cw::cmd::kAdd)->trigger();
-  if (!expense_booked) std::fprintf(stderr, "no booking dialog for the expense\n");
+  Check(expense_booked, "no booking dialog for the expense");
   frame->MenuAction(32901)->trigger();
   OnModal<cw::CChargeUp>(cw::testing::Book({.option = 1,
                                             .accounts = {"10204", "10101"},
@@ -77,7 +65,7 @@ int main(int argc, char** argv) {
                                            [] { Shoot("booking-withdrawal"); }),
                          &withdrawal_booked);
   frame->ToolbarAction(cw::cmd::kAdd)->trigger();
-  if (!withdrawal_booked) std::fprintf(stderr, "no booking dialog for the withdrawal\n");
+  Check(withdrawal_booked, "no booking dialog for the withdrawal");
 
   // The month's income and expenses with the interest as a generated row,
   // and the chart of accounts.
@@ -96,7 +84,7 @@ int main(int argc, char** argv) {
   // The user's own data: the database management page, its automatic-backup
   // settings, and at the exit the reminder of a manual backup last made twelve
   // days ago.
-  const bool admin = cw::testing::LogInAgain(frame, {.user = "管理员"}, 1);
+  Check(cw::testing::LogInAgain(frame, {.user = "管理员"}, 1), "管理员 did not log in");
   frame->MenuAction(cw::cmd::kDatabaseManagement)->trigger();
   Shoot("database-page");
   bool set_up = false, reminded = false;
@@ -107,6 +95,7 @@ int main(int argc, char** argv) {
       },
       &set_up);
   frame->ToolbarAction(cw::CDBWnd::kSettings)->trigger();
+  Check(set_up, "no automatic-backup settings");
   const int today = static_cast<int>(cw::Now() / 86400);
   cw::settings::SetNumber("", "ManualBackupTime", today - 12);
   cw::settings::SetNumber("", "ManualBackupFreq", 10);
@@ -119,5 +108,6 @@ int main(int argc, char** argv) {
 
   frame->close();
   app.ExitInstance(0);
-  return failed || !logged_in || !expense_booked || !withdrawal_booked || !admin || !set_up || !reminded ? 1 : 0;
+  Check(reminded, "no manual-backup reminder at the exit");
+  return cw::testing::TourExitCode();
 }

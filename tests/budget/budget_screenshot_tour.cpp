@@ -8,11 +8,9 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstdio>
 
 #include "app/coinwright_app.h"
 #include "app/main_frame.h"
-#include "app/user_logon.h"
 #include "budget/ui/budget_home_input.h"
 #include "budget/ui/ctrl_wnd_account_budget.h"
 #include "budget/ui/re_budget_input.h"
@@ -21,39 +19,19 @@
 #include "calendar/calendar.h"
 #include "controls/list_wnd.h"
 #include "desktop_driver.h"
-#include "home/ui/daily_note.h"
+#include "screenshot_session.h"
 #include "support/modal_driver.h"
-
-namespace {
-
-QString output_dir;
-bool failed = false;
-
-void Shoot(const char* name) {
-  if (!cw::testing::Screenshot(output_dir, name)) failed = true;
-}
-
-void Check(bool ok, const char* what) {
-  if (ok) return;
-  std::fprintf(stderr, "%s\n", what);
-  failed = true;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  output_dir = cw::testing::ScreenshotFolder(argc, argv);
-  if (output_dir.isEmpty()) return 2;
+  if (!cw::testing::BeginScreenshotTour(argc, argv)) return 2;
   QTemporaryDir home;
+  using cw::testing::Check;
   using cw::testing::OnModal;
+  using cw::testing::Shoot;
   cw::CCoinwrightApp app;
-  bool logged_in = false, tip_closed = false;
-  OnModal<cw::CUserLogon>(cw::testing::LogIn("爸爸", "", true), &logged_in);
-  OnModal<cw::CDailyNote>(cw::testing::CloseDailyNote(), &tip_closed);
-  if (!app.InitInstance({"coinwright", "--home", home.path()})) return 1;
-  cw::CMainFrame* frame = app.MainFrame();
-  QTest::qWaitFor([&] { return tip_closed; }, 10000);
+  cw::CMainFrame* frame = cw::testing::StartDesktop(app, home.path(), {.user = "爸爸", .demo = true});
+  if (!frame) return 1;
 
   // Expense budgets with the comparison, after a month budget that groceries exceed.
   frame->MenuAction(32961)->trigger();
@@ -86,5 +64,5 @@ int main(int argc, char** argv) {
 
   frame->close();
   app.ExitInstance(0);
-  return failed || !logged_in ? 1 : 0;
+  return cw::testing::TourExitCode();
 }

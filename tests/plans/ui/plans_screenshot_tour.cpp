@@ -10,12 +10,13 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstdio>
+#include <string>
 
 #include "app/coinwright_app.h"
 #include "app/main_frame.h"
 #include "desktop_driver.h"
 #include "frame/app_commands.h"
+#include "screenshot_session.h"
 #include "calendar/calendar.h"
 #include "plans/plan_store.h"
 #include "plans/ui/chargeup_plan.h"
@@ -27,12 +28,7 @@
 
 namespace {
 
-QString output_dir;
-bool failed = false;
-
-void Shoot(const char* name) {
-  if (!cw::testing::Screenshot(output_dir, name)) failed = true;
-}
+using cw::testing::Shoot;
 
 // Opens the list with `command` on the page shown, shoots it, opens its "add"
 // dialog of type `Dialog` and runs `in_dialog` there (it fills the dialog,
@@ -51,7 +47,7 @@ void ShootList(cw::CMainFrame* frame, int command, const char* list_name, std::f
       },
       &listed);
   frame->ToolbarAction(command)->trigger();
-  if (!listed) std::fprintf(stderr, "no %s\n", list_name);
+  cw::testing::Check(listed, (std::string("no ") + list_name).c_str());
 }
 
 void Choose(QWidget* dialog, const char* combo, const QString& text) {
@@ -85,8 +81,7 @@ void FillCard(cw::CCreditCardInput* dialog) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  output_dir = cw::testing::ScreenshotFolder(argc, argv);
-  if (output_dir.isEmpty()) return 2;
+  if (!cw::testing::BeginScreenshotTour(argc, argv)) return 2;
   QTemporaryDir home;
 
   using cw::testing::OnModal;
@@ -123,8 +118,8 @@ int main(int argc, char** argv) {
         dialog->accept();
       },
       &confirmed, 30000);
-  if (!cw::testing::LogInAgain(frame, {.user = "爸爸", .demo = true}, 1)) failed = true;
-  if (!QTest::qWaitFor([&] { return told; }, 30000)) std::fprintf(stderr, "no confirmation or result dialog\n");
+  cw::testing::Check(cw::testing::LogInAgain(frame, {.user = "爸爸", .demo = true}, 1), "爸爸 did not log in again");
+  cw::testing::Check(QTest::qWaitFor([&] { return told; }, 30000), "no confirmation or result dialog");
   QTest::qWait(500);
 
   frame->MenuAction(32900)->trigger();
@@ -132,5 +127,5 @@ int main(int argc, char** argv) {
   frame->MenuAction(32908)->trigger();
   ShootList<cw::CCreditCardList, cw::CCreditCardInput>(frame, cw::cmd::kCreditCard, "card-list", FillCard);
   frame->close();
-  return failed ? 1 : 0;
+  return cw::testing::TourExitCode();
 }

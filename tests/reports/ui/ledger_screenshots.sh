@@ -4,8 +4,5 @@
 #   tests/reports/ui/ledger_screenshots.sh [BUILD_DIR]
 set -eu
 build=${1:-build}
-tour="$build/tests/reports/ui/cw_ledger_tour"
-[ -x "$tour" ] || { echo "build first: $tour is missing" >&2; exit 1; }
-runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"' EXIT
-XDG_RUNTIME_DIR=$runtime xvfb-run -a -s "-screen 0 1280x800x24" "$tour" docs/screenshots
+. "$(dirname "$0")/../../support/screenshot_tours.sh"
+run_tour "$build" tests/reports/ui/cw_ledger_tour
