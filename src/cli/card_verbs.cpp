@@ -64,31 +64,29 @@ Document CardDocument(const std::string& code) {
   return {{"card", Record{{{"code", "代码"}, code}, {{"name", "名称"}, CItemCache::Instance().NameOf(code)}}}};
 }
 
-Document AddCardVerb(Invocation& invocation) {
+// cards add and cards change: the card the options describe, saved as the card
+// dialog saves it, its questions answered by --yes or --no.
+Document SaveCardVerb(Invocation& invocation, bool adding) {
   VerbOptions options = invocation.Options(kCardOptions, 1);
-  if (options.Has("name")) throw BadInput("cards add: the name is the plain word NAME");
+  if (adding && options.Has("name")) throw BadInput("cards add: the name is the plain word NAME");
   AnswerPrompter answers(options);
   OpenLedger(invocation);
-  CardInput base;
-  base.name = options.positionals()[0];
-  const CardInput input = ReadCardOptions(options, base, true);
   std::string code;
-  const AccountResult result = AddCard(input, answers, &code);
-  if (!result.ok()) answers.Fail("cards add", result);
+  CardInput base;
+  if (adding) {
+    base.name = options.positionals()[0];
+  } else {
+    code = CodeOf(options);
+    base = InputOfCard(CItemCache::Instance().NameOf(code), *CCreditCardCache::Instance().Find(code));
+  }
+  const CardInput input = ReadCardOptions(options, base, adding);
+  const AccountResult result = adding ? AddCard(input, answers, &code) : ChangeCard(code, input, answers);
+  if (!result.ok()) answers.Fail(adding ? "cards add" : "cards change", result);
   return CardDocument(code);
 }
 
-Document ChangeCardVerb(Invocation& invocation) {
-  VerbOptions options = invocation.Options(kCardOptions, 1);
-  AnswerPrompter answers(options);
-  OpenLedger(invocation);
-  const std::string code = CodeOf(options);
-  const CardInput input = ReadCardOptions(
-      options, InputOfCard(CItemCache::Instance().NameOf(code), *CCreditCardCache::Instance().Find(code)), false);
-  const AccountResult result = ChangeCard(code, input, answers);
-  if (!result.ok()) answers.Fail("cards change", result);
-  return CardDocument(code);
-}
+Document AddCardVerb(Invocation& invocation) { return SaveCardVerb(invocation, true); }
+Document ChangeCardVerb(Invocation& invocation) { return SaveCardVerb(invocation, false); }
 
 Document DeleteCardVerb(Invocation& invocation) {
   VerbOptions options = invocation.Options(kAnswerOptions, 1);
@@ -123,13 +121,7 @@ Document ListCards(Invocation& invocation) {
 }  // namespace
 
 Document RunCards(Invocation& invocation) {
-  std::vector<std::string> words = TakeGlobalOptions(invocation.words, invocation.globals);
-  struct Form {
-    std::string_view name;
-    std::string_view usage;
-    Document (*run)(Invocation&);
-  };
-  static constexpr Form kForms[] = {
+  static constexpr VerbForm kForms[] = {
       {"add", "cards add NAME --bill-day N (--pay-day N | --after-bill-days N) --pay-from CODE [--manual] [--yes|--no]",
        AddCardVerb},
       {"change",
@@ -137,14 +129,7 @@ Document RunCards(Invocation& invocation) {
        ChangeCardVerb},
       {"delete", "cards delete CODE", DeleteCardVerb},
   };
-  if (!words.empty()) {
-    for (const Form& form : kForms) {
-      if (form.name != words[0]) continue;
-      const std::vector<std::string> rest(words.begin() + 1, words.end());
-      Invocation sub = invocation.Form(rest, form.usage);
-      return form.run(sub);
-    }
-  }
+  if (auto document = RunVerbForm(invocation, kForms)) return *document;
   return ListCards(invocation);
 }
 

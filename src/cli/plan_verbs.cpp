@@ -192,29 +192,18 @@ Document ListPlans(Invocation& invocation) {
 }  // namespace
 
 Document RunPlans(Invocation& invocation) {
-  std::vector<std::string> words = TakeGlobalOptions(invocation.words, invocation.globals);
-  struct Form {
-    std::string_view name;
-    std::string usage;
-    Document (*run)(Invocation&);
-  };
-  static const Form kForms[] = {
-      {"add", std::string("plans add ") + kPlanUsage, AddPlan},
-      {"change", std::string("plans change ID ") + kPlanUsage, ChangePlan},
+  static const std::string add_usage = std::string("plans add ") + kPlanUsage;
+  static const std::string change_usage = std::string("plans change ID ") + kPlanUsage;
+  static const VerbForm kForms[] = {
+      {"add", add_usage, AddPlan},
+      {"change", change_usage, ChangePlan},
       {"delete", "plans delete ID", DeletePlan},
       {"enable", "plans enable ID", EnablePlan},
       {"disable", "plans disable ID", DisablePlan},
       {"run", "plans run [--date YYYY-MM-DD] [--yes]", RunPlansNow},
       {"history", "plans history [ID]", PlanHistory},
   };
-  if (!words.empty()) {
-    for (const Form& form : kForms) {
-      if (form.name != words[0]) continue;
-      const std::vector<std::string> rest(words.begin() + 1, words.end());
-      Invocation sub = invocation.Form(rest, form.usage);
-      return form.run(sub);
-    }
-  }
+  if (auto document = RunVerbForm(invocation, kForms)) return *document;
   return ListPlans(invocation);
 }
 

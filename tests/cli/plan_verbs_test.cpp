@@ -109,6 +109,18 @@ TEST(CardVerbsTest, AddListRepayAndRefuseToDeleteABookedCard) {
   ASSERT_EQ(cards.Json("cards").size(), 2u);
   EXPECT_EQ(cards.Json("cards")[1]["repayment_rule"], "账单日期之后的第20天");
   EXPECT_EQ(cards.Json("cards")[1]["mode"], "不自动记账");
+
+  // A change names only what changes; the rest stays as it was.
+  CliResult changed =
+      home.Run({"--json", "cards", "change", "20202", "--name", "工行金卡", "--pay-day", "12", "--auto"});
+  ASSERT_EQ(changed.code, 0) << changed.err;
+  EXPECT_EQ(changed.Json("card")["name"], "工行金卡");
+  const nlohmann::json card = home.Run({"--json", "cards"}).Json("cards")[1];
+  EXPECT_EQ(card["bill_day"], "每月3日");
+  EXPECT_EQ(card["repayment_rule"], "每月12日");
+  EXPECT_EQ(card["mode"], "自动记账");
+  EXPECT_EQ(card["pay_from"], "101");
+  EXPECT_EQ(home.Run({"cards", "change", "601", "--name", "卡"}).code, 2);
   EXPECT_EQ(home.Run({"cards", "delete", "20202"}).code, 0);
   EXPECT_EQ(home.Run({"--json", "cards"}).Json("cards").size(), 1u);
 }
