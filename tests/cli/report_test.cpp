@@ -4,18 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_runner.h"
+#include "cli/booked_home.h"
 
 namespace cw::testing {
 namespace {
 
-using Args = std::vector<std::string>;
-
-class ReportVerb : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    home_ = new CliHome;
-    const Args bookings[] = {
+class ReportVerb : public BookedHome<ReportVerb> {
+ public:
+  static std::vector<Args> Bookings() {
+    return {
         // An opening balance counts for the property but is no income.
         {"--date", "2014-12-31", "--kind", "1", "--acc1", "102", "--acc2", "502", "--amount", "10000"},
         {"--date", "2015-01-10", "--kind", "2", "--acc1", "501", "--acc2", "102", "--amount", "1000"},
@@ -24,30 +21,11 @@ class ReportVerb : public ::testing::Test {
         {"--date", "2015-02-20", "--kind", "41", "--acc1", "102", "--acc2", "101", "--acc3", "504", "--amount", "200",
          "--amount2", "5"},
     };
-    for (const Args& b : bookings) {
-      Args args{"book"};
-      args.insert(args.end(), b.begin(), b.end());
-      CliResult r = home_->Run(args);
-      ASSERT_EQ(r.code, 0) << r.err;
-    }
-  }
-  static void TearDownTestSuite() {
-    delete home_;
-    home_ = nullptr;
   }
 
-  static nlohmann::json Report(const Args& args, const char* section) {
-    Args all{"--json", "report"};
-    all.insert(all.end(), args.begin(), args.end());
-    CliResult r = home_->Run(all);
-    EXPECT_EQ(r.code, 0) << r.err;
-    return r.Json()[section];
-  }
-
-  static CliHome* home_;
+ protected:
+  static nlohmann::json Report(const Args& args, const char* section) { return RunJson("report", args)[section]; }
 };
-
-CliHome* ReportVerb::home_ = nullptr;
 
 TEST_F(ReportVerb, NetPropertyCountsEverythingBeforeTheMonth) {
   struct Case {

@@ -4,45 +4,25 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_runner.h"
+#include "cli/booked_home.h"
 
 namespace cw::testing {
 namespace {
 
-using Args = std::vector<std::string>;
-
-class StatsVerb : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    home_ = new CliHome;
-    const Args bookings[] = {
+class StatsVerb : public BookedHome<StatsVerb> {
+ public:
+  static std::vector<Args> Bookings() {
+    return {
         {"--date", "2025-12-31", "--kind", "1", "--acc1", "102", "--acc2", "502", "--amount", "10000"},
         {"--date", "2026-01-10", "--kind", "2", "--acc1", "501", "--acc2", "102", "--amount", "1000"},
         {"--date", "2026-01-15", "--kind", "3", "--acc1", "601", "--acc2", "101", "--amount", "100"},
         {"--date", "2026-03-03", "--kind", "3", "--acc1", "602", "--acc2", "202", "--amount", "1500"},
     };
-    for (const Args& b : bookings) {
-      Args args{"book"};
-      args.insert(args.end(), b.begin(), b.end());
-      CliResult r = home_->Run(args);
-      ASSERT_EQ(r.code, 0) << r.err;
-    }
   }
-  static void TearDownTestSuite() {
-    delete home_;
-    home_ = nullptr;
-  }
-  static nlohmann::json Rows(const Args& args) {
-    Args all{"--json", "stats"};
-    all.insert(all.end(), args.begin(), args.end());
-    CliResult r = home_->Run(all);
-    EXPECT_EQ(r.code, 0) << r.err;
-    return r.Json("rows");
-  }
-  static CliHome* home_;
-};
 
-CliHome* StatsVerb::home_ = nullptr;
+ protected:
+  static nlohmann::json Rows(const Args& args) { return RunJson("stats", args)["rows"]; }
+};
 
 TEST_F(StatsVerb, IncomeExpenseByMonthWithRowClasses) {
   const nlohmann::json rows = Rows({"income-expense", "--period", "month", "--from", "2026-01", "--to", "2026-03"});
