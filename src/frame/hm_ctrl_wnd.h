@@ -13,11 +13,17 @@
 #include "frame/page_params.h"
 #include "output/page_output.h"
 
+class QMenu;
+
 namespace cw {
 
 class CHmCtrlWnd : public CControlWnd {
   Q_OBJECT
  public:
+  // The command of the "(更改)" link that follows the range in the captions of
+  // the modules whose pages show a range of dates.
+  static constexpr int kChangeRange = 1185;
+
   CHmCtrlWnd(const LogonProfile& profile, QWidget* parent) : CControlWnd(parent), profile_(profile) {}
 
   virtual ModuleKind Kind() const = 0;
@@ -93,6 +99,11 @@ class CHmCtrlWnd : public CControlWnd {
     else
       OnCommand(command);
   }
+  // Adds `command` to a context menu of the module as `text`, enabled when it
+  // can run now.
+  void AddContextCommand(QMenu& menu, const QString& text, int command);
+  // The "(更改)" link of a caption (rich text), to follow the range line.
+  static std::string ChangeRangeLink();
   bool VerticalSplit() const { return vertical_; }
   int SplitPercent() const { return percent_; }
 

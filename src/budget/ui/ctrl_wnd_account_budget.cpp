@@ -272,10 +272,7 @@ void CCtrlWndAccountBudget::ShowContextMenu(const QPoint& position) {
                {"打印", cmd::kPrint},
                {"导出", cmd::kExport}};
   for (const auto& item : items) {
-    QAction* action = menu.addAction(item.text);
-    action->setEnabled(ContextCommandAvailable(item.command));
-    const int command = item.command;
-    connect(action, &QAction::triggered, this, [this, command] { RunContextCommand(command); });
+    AddContextCommand(menu, item.text, item.command);
     if (item.command == kDeleteSelected) menu.addSeparator();
   }
   menu.exec(grid_->Body()->mapToGlobal(position));

@@ -154,7 +154,7 @@ void CCtrlWndAccountGraph::UpdateNavigation() {
 std::string CCtrlWndAccountGraph::PageTitle() const { return StatTableName(page_.Command()); }
 
 std::string CCtrlWndAccountGraph::CaptionText() const {
-  return PageTitle() + "<br>" + PeriodLine() + "&nbsp;<a href=\"" + std::to_string(kChangeRange) + "\">(更改)</a>";
+  return PageTitle() + "<br>" + PeriodLine() + ChangeRangeLink();
 }
 
 std::string CCtrlWndAccountGraph::PeriodLine() const {
@@ -272,11 +272,7 @@ bool CCtrlWndAccountGraph::eventFilter(QObject* watched, QEvent* event) {
 void CCtrlWndAccountGraph::ShowContextMenu(const QPoint& position) {
   // Menu 750 for the classification tables, 749 for the others.
   QMenu menu(this);
-  auto add = [&](const char* text, int command) {
-    QAction* action = menu.addAction(QString::fromUtf8(text));
-    action->setEnabled(ContextCommandAvailable(command));
-    connect(action, &QAction::triggered, this, [this, command] { RunContextCommand(command); });
-  };
+  auto add = [&](const char* text, int command) { AddContextCommand(menu, QString::fromUtf8(text), command); };
   add("查找...", cmd::kFind);
   if (IsCategoryTable(page_.Command())) add("详细数据...", cmd::kDetails);
   menu.addSeparator();

@@ -29,8 +29,6 @@ struct StatisticsChoices;
 class CCtrlWndAccountGraph : public CHmCtrlWnd {
   Q_OBJECT
  public:
-  static constexpr int kChangeRange = 1185;  // the caption's "(更改)" link
-
   CCtrlWndAccountGraph(const LogonProfile& profile, QWidget* parent = nullptr,
                        StatisticsDialogs dialogs = StandardStatisticsDialogs());
   ~CCtrlWndAccountGraph() override;

@@ -156,7 +156,7 @@ std::string CCtrlWndAccountQuery::CaptionText() const {
   // Rich text: the blanks between account and range are kept as they stand.
   std::string line;
   for (char c : page_.CaptionLine()) line += c == ' ' ? std::string("&nbsp;") : std::string(1, c);
-  return PageTitle() + "<br>" + line + "&nbsp;<a href=\"" + std::to_string(kChangeRange) + "\">(更改)</a>";
+  return PageTitle() + "<br>" + line + ChangeRangeLink();
 }
 
 PageParams CCtrlWndAccountQuery::CurrentParams() const {
@@ -263,11 +263,7 @@ bool CCtrlWndAccountQuery::eventFilter(QObject* watched, QEvent* event) {
 void CCtrlWndAccountQuery::ShowContextMenu(const QPoint& position) {
   // Menu 735 for the detail tables, 737 for the balance tables.
   QMenu menu(this);
-  auto add = [&](const char* text, int command) {
-    QAction* action = menu.addAction(QString::fromUtf8(text));
-    action->setEnabled(ContextCommandAvailable(command));
-    connect(action, &QAction::triggered, this, [this, command] { RunContextCommand(command); });
-  };
+  auto add = [&](const char* text, int command) { AddContextCommand(menu, QString::fromUtf8(text), command); };
   if (page_.IsDetail()) {
     add("开始科目", cmd::kFirstAccount);
     add("前一科目", cmd::kPreviousAccount);

@@ -30,8 +30,6 @@ LedgerDialogs StandardLedgerDialogs();
 class CCtrlWndAccountQuery : public CHmCtrlWnd {
   Q_OBJECT
  public:
-  static constexpr int kChangeRange = 1185;  // the caption's "(更改)" link
-
   CCtrlWndAccountQuery(const LogonProfile& profile, QWidget* parent = nullptr,
                        LedgerDialogs dialogs = StandardLedgerDialogs());
   ~CCtrlWndAccountQuery() override;

@@ -222,8 +222,7 @@ std::string CCtrlWndAccountEasy::CaptionText() const {
   const EntryCaption caption = CaptionOf(*table_);
   if (caption.range_line.empty()) return caption.title;
   std::string text = caption.title + "<br>" + caption.range_line;
-  if (caption.change_link)
-    text += "&nbsp;<a href=\"" + std::to_string(kChangeRange) + "\">" + entry_texts::kChangeLink + "</a>";
+  if (caption.change_link) text += ChangeRangeLink();
   return text;
 }
 

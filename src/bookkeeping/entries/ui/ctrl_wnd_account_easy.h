@@ -31,10 +31,9 @@ class EntryTable;
 class CCtrlWndAccountEasy : public CHmCtrlWnd {
   Q_OBJECT
  public:
-  // Commands of the window besides its toolbar's: the caption's "(更改)"
-  // link and the context menu's commands on the selected row.
+  // Commands of the window besides its toolbar's and the caption's
+  // kChangeRange: the context menu's commands on the selected row.
   enum Command {
-    kChangeRange = 1185,
     kChangeSelected = 32844,
     kDeleteSelected = 32845,
     kCancelAuditSelected = 32846,
