@@ -6,55 +6,51 @@
 
 namespace cw {
 
+namespace {
+
+// A user from a row of Person; the fields whose columns the query does not
+// select keep their neutral values (CDBPack's getters give 0 or empty text).
+UserRecord ReadUser(const CDBPack& row) {
+  UserRecord user;
+  user.person_no = row.GetLong("Person_No");
+  user.name = row.GetText("Person_Name");
+  user.password = row.GetText("Person_Password");
+  user.level = row.GetLong("Person_Level");
+  user.state = row.GetByte("State");
+  user.color_type = row.GetByte("Color_Type");
+  user.font_type = row.GetByte("FontType");
+  user.welcome_word = row.GetText("Welcome_Word");
+  user.welcome_picture = row.GetText("Welcome_Picture");
+  user.work_music = row.GetText("Work_Music");
+  const char* colour_columns[] = {"Navi_Color",   "NaviBorder_Color", "Main_Color", "MainCap_Color",
+                                  "Scroll_Color", "Frame_Color",      "BK_Color",   "Btn_Color"};
+  for (std::size_t i = 0; i < user.own_colours.size(); ++i) {
+    user.own_colours[i] = static_cast<std::uint32_t>(row.GetLong(colour_columns[i]));
+  }
+  return user;
+}
+
+// The user the lookup `statement` finds with `key`.
+std::optional<UserRecord> FindUser(int statement, const SqlValue& key) {
+  CDBPack rows;
+  rows.Open(Database::LoadStatement(statement), {key});
+  if (rows.IsEnd()) return std::nullopt;
+  return ReadUser(rows);
+}
+
+}  // namespace
+
 std::vector<UserRecord> ListUsers() {
   std::vector<UserRecord> users;
   CDBPack rows;
   rows.Open(Database::LoadStatement(322));
-  for (; !rows.IsEnd(); rows.MoveNext()) {
-    UserRecord user;
-    user.person_no = rows.GetLong("Person_No");
-    user.name = rows.GetText("Person_Name");
-    user.level = rows.GetLong("Person_Level");
-    user.state = rows.GetByte("State");
-    users.push_back(std::move(user));
-  }
+  for (; !rows.IsEnd(); rows.MoveNext()) users.push_back(ReadUser(rows));
   return users;
 }
 
-std::optional<UserRecord> FindUserByName(const std::string& name) {
-  CDBPack rows;
-  rows.Open(Database::LoadStatement(327), {name});
-  if (rows.IsEnd()) return std::nullopt;
-  UserRecord user;
-  user.person_no = rows.GetLong("Person_No");
-  user.name = rows.GetText("Person_Name");
-  user.state = rows.GetByte("State");
-  user.password = rows.GetText("Person_Password");
-  return user;
-}
+std::optional<UserRecord> FindUserByName(const std::string& name) { return FindUser(327, name); }
 
-std::optional<UserRecord> FindUserByNumber(int person_no) {
-  CDBPack rows;
-  rows.Open(Database::LoadStatement(548), {person_no});
-  if (rows.IsEnd()) return std::nullopt;
-  UserRecord user;
-  user.person_no = rows.GetLong("Person_No");
-  user.name = rows.GetText("Person_Name");
-  user.password = rows.GetText("Person_Password");
-  user.level = rows.GetLong("Person_Level");
-  user.state = rows.GetByte("State");
-  user.color_type = rows.GetByte("Color_Type");
-  user.font_type = rows.GetByte("FontType");
-  user.welcome_word = rows.GetText("Welcome_Word");
-  user.welcome_picture = rows.GetText("Welcome_Picture");
-  user.work_music = rows.GetText("Work_Music");
-  const char* colour_columns[] = {"Navi_Color",   "NaviBorder_Color", "Main_Color", "MainCap_Color",
-                                  "Scroll_Color", "Frame_Color",      "BK_Color",   "Btn_Color"};
-  for (std::size_t i = 0; i < user.own_colours.size(); ++i) {
-    user.own_colours[i] = static_cast<std::uint32_t>(rows.GetLong(colour_columns[i]));
-  }
-  return user;
-}
+std::optional<UserRecord> FindUserByNumber(int person_no) { return FindUser(548, person_no); }
 
 std::vector<std::string> LoginUserNames() {
   std::vector<std::string> names;

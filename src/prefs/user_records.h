@@ -18,7 +18,7 @@ struct UserRecord {
   std::string password;
   int level = 1;  // 0 administrator, else ordinary user
   int state = 0;  // 0 active, else frozen
-  // Profile fields, filled by the lookup by number only.
+  // Profile fields, filled by the lookups, not by the list.
   int color_type = 0;
   int font_type = 0;
   std::string welcome_word;
@@ -35,8 +35,7 @@ struct UserRecord {
 
 // Every user in number order: number, name, level and state.
 std::vector<UserRecord> ListUsers();
-// The user of that name: number, name, state and stored password (the level is
-// not read: 1).
+// The user of that name with every field.
 std::optional<UserRecord> FindUserByName(const std::string& name);
 // The user of that number with every field.
 std::optional<UserRecord> FindUserByNumber(int person_no);

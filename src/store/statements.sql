@@ -198,8 +198,11 @@ SELECT (SELECT COUNT(*) FROM AccountInput WHERE Person_No = ?1)
      + (SELECT COUNT(*) FROM AccountInput WHERE Checker_No = ?1)
      + (SELECT COUNT(*) FROM AccountInputPlan WHERE Person_No = ?1 OR Checker_No = ?1) AS Total
 
--- @327 one user by name (Person_Name)
-SELECT Person_No, Person_Name, State, Person_Password FROM Person WHERE Person_Name = ?1
+-- @327 one user by name with the profile fields (Person_Name)
+SELECT Person_No, Person_Name, Person_Password, Person_Level, State, Color_Type, FontType,
+       Welcome_Word, Welcome_Picture, Work_Music, Navi_Color, NaviBorder_Color, Main_Color, MainCap_Color,
+       Scroll_Color, Frame_Color, BK_Color, Btn_Color
+FROM Person WHERE Person_Name = ?1
 
 -- @328 user names for the login list
 SELECT Person_Name FROM Person ORDER BY Person_No

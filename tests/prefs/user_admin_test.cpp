@@ -90,6 +90,25 @@ TEST_F(UserAdminTest, OwnColoursAreReadInTheirInterfaceOrder) {
   EXPECT_EQ((std::array<std::uint32_t, 8>{0x102030, 0, 0, 0, 0, 0x405060, 0, 0x708090}), user->own_colours);
 }
 
+TEST_F(UserAdminTest, LookupsByNameAndByNumberReadTheWholeRecord) {
+  Database::Execute("UPDATE Person SET Navi_Color = ?1, Work_Music = ?2 WHERE Person_No = 1",
+                    {0x102030, std::string("/music")});
+  const std::optional<UserRecord> by_number = FindUserByNumber(1);
+  ASSERT_TRUE(by_number);
+  const std::optional<UserRecord> by_name = FindUserByName(by_number->name);
+  ASSERT_TRUE(by_name);
+  EXPECT_EQ(1, by_name->person_no);
+  EXPECT_EQ(0, by_name->level) << "user 1 is the administrator";
+  EXPECT_EQ(by_number->password, by_name->password);
+  EXPECT_EQ(by_number->own_colours, by_name->own_colours);
+  EXPECT_EQ("/music", by_name->work_music);
+  EXPECT_FALSE(FindUserByName("没有这个人"));
+  const std::vector<UserRecord> listed = ListUsers();
+  ASSERT_FALSE(listed.empty());
+  EXPECT_EQ(by_number->name, listed[0].name);
+  EXPECT_EQ(0, listed[0].level);
+}
+
 TEST_F(UserAdminTest, AddedAdministratorGetsEveryRightAndEmptyPasswordStaysEmpty) {
   UserInput input = Input("爸爸", "", 0);
   input.rights = Rights::None();
