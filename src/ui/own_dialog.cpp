@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextEdit>
 
 namespace cw {
@@ -24,6 +26,15 @@ void COwnDialog::SetColours(const QColor& background, const QColor& accent) {
 
 QColor COwnDialog::Background() { return background_colour; }
 QColor COwnDialog::Accent() { return accent_colour; }
+
+QDialogButtonBox* OkCancelButtons(QDialog* dialog, const QString& ok, const QString& cancel) {
+  auto* buttons = new QDialogButtonBox(dialog);
+  buttons->addButton(ok, QDialogButtonBox::AcceptRole)->setObjectName("ok");
+  buttons->addButton(cancel, QDialogButtonBox::RejectRole)->setObjectName("cancel");
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, [dialog] { dialog->accept(); });
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, [dialog] { dialog->reject(); });
+  return buttons;
+}
 
 void COwnDialog::showEvent(QShowEvent* event) {
   QPalette p = palette();

@@ -3,6 +3,9 @@
 // program's colours and moves the focus with Enter (next input) and
 // Shift+Enter (previous input); Enter on a push button presses it, Esc cancels.
 #include <QDialog>
+#include <QString>
+
+class QDialogButtonBox;
 
 namespace cw {
 
@@ -20,5 +23,11 @@ class COwnDialog : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
 };
+
+// The button box a dialog ends with: `ok` (object name "ok") runs the dialog's
+// accept() and `cancel` ("cancel") its reject(), both virtual so that the
+// dialog's own checks run. Owned by `dialog`; the caller lays it out.
+QDialogButtonBox* OkCancelButtons(QDialog* dialog, const QString& ok = QStringLiteral("确定(&O)"),
+                                  const QString& cancel = QStringLiteral("取消(&C)"));
 
 }  // namespace cw

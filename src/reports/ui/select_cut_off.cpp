@@ -4,7 +4,6 @@
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "reports/statistics/statistics_range.h"
@@ -15,11 +14,7 @@ CSelectCutOff::CSelectCutOff(int bound, QWidget* parent)
     : COwnDialog(parent), month_(new QDateEdit(QDate(bound / 100000, bound / 1000 % 100, 1), this)) {
   setWindowTitle(QStringLiteral("财产负债表"));
   month_->setDisplayFormat(QStringLiteral("yyyy年M月"));
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定(&O)"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消(&C)"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QStringLiteral("    您要查看截止到哪个月的财产负债统计数据？"), this));
   layout->addWidget(month_);

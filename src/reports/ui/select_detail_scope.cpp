@@ -5,7 +5,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "base/prompter.h"
@@ -51,11 +50,7 @@ CSelectDetailScope::CSelectDetailScope(bool picker, const std::string& account, 
   }
   form->addRow(QStringLiteral("起始月份："), start_);
   form->addRow(QStringLiteral("终止月份："), end_);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定(&O)"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消(&C)"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons);

@@ -4,7 +4,6 @@
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QSpinBox>
 
 #include "base/prompter.h"
@@ -65,11 +64,7 @@ CSelectScope::CSelectScope(Mode mode, std::optional<std::pair<int, int>> range, 
     form->addRow(QString::fromUtf8(texts.start), start_date_);
     form->addRow(QString::fromUtf8(texts.end), end_date_);
   }
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定(&O)"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消(&C)"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &CSelectScope::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &CSelectScope::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
   form->addRow(buttons);
   setLayout(form);
 }

@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "base/prompter.h"
-#include "bookkeeping/accounts/ui/ok_cancel.h"
 #include "bookkeeping/accounts/account_name.h"
 #include "core/ledger_model.h"
 
@@ -50,7 +49,7 @@ void CItemInputEasy::Build(const std::string& code, const std::string& position,
     form->addRow("科目类型：", type_);
   }
 
-  QDialogButtonBox* buttons = OkCancelButtons(this);
+  QDialogButtonBox* buttons = OkCancelButtons(this, "确定", "取消");
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(where);

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "base/prompter.h"
-#include "bookkeeping/accounts/ui/ok_cancel.h"
 #include "bookkeeping/accounts/account_transfer.h"
 #include "core/item_cache.h"
 
@@ -43,7 +42,7 @@ CItemTransfer::CItemTransfer(bool editable, QWidget* parent) : COwnDialog(parent
       this);
   note->setWordWrap(true);
 
-  QDialogButtonBox* buttons = OkCancelButtons(this);
+  QDialogButtonBox* buttons = OkCancelButtons(this, "确定", "取消");
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);

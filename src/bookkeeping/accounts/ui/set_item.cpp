@@ -5,7 +5,6 @@
 #include <QVBoxLayout>
 
 #include "base/prompter.h"
-#include "bookkeeping/accounts/ui/ok_cancel.h"
 #include "bookkeeping/accounts/account_view.h"
 #include "bookkeeping/accounts/ui/item_page.h"
 #include "bookkeeping/accounts/ui/item_tree_wnd.h"
@@ -50,7 +49,7 @@ CSetItem::CSetItem(SelectMode mode, int requested_type, QWidget* parent) : COwnD
     layout->addWidget(page_);
   } else {
     layout->addWidget(page_);
-    QDialogButtonBox* buttons = OkCancelButtons(this);
+    QDialogButtonBox* buttons = OkCancelButtons(this, "确定", "取消");
     layout->addWidget(buttons);
   }
   resize(640, 460);
