@@ -6,6 +6,7 @@
 #include "frame/module_toolbar.h"
 #include "controls/list_wnd.h"
 #include "prefs/ui/user_management_page.h"
+#include "prefs/user_table.h"
 #include "store/ui/db_wnd.h"
 
 namespace cw {
@@ -68,7 +69,7 @@ bool CCtrlWndSystem::CommandAvailable(int command) const {
 
 std::optional<PageOutput> CCtrlWndSystem::CurrentOutput() const {
   if (!users_) return std::nullopt;
-  return PageOutput{.grid = &users_->Grid()->Model(), .title = "全部列表用户", .document_name = "全部列表用户"};
+  return PageOutput{.grid = &users_->Grid()->Model(), .title = kUserTableTitle, .document_name = kUserTableTitle};
 }
 
 void CCtrlWndSystem::OnCommand(int command) {

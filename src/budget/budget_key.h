@@ -18,6 +18,10 @@ namespace cw {
 // their accounts (1 income, 2 expense).
 inline constexpr int kBudgetIncome = 1;
 inline constexpr int kBudgetExpense = 2;
+// The pages that list them, and the family property budget's page.
+inline constexpr int kIncomeBudgetPage = 32960;
+inline constexpr int kExpenseBudgetPage = 32961;
+inline constexpr int kPropertyBudgetPage = 32962;
 
 enum class BudgetKind { kMonth = 0, kQuarter = 1, kYear = 2 };
 

@@ -17,6 +17,9 @@ inline constexpr char kConfirmDelete[] = "资料删除后将不可恢复。确�
 inline constexpr char kDeleteCaption[] = "资料删除";                                           // 618
 inline constexpr char kNoValidRow[] = "鼠标不在有效行上，请重新选择。";                        // 238
 inline constexpr char kInputError[] = "操作错误";                                              // 552
+// Titles of the property budget's two views (page 32962).
+inline constexpr char kItemsTitle[] = "预算设置";
+inline constexpr char kProjectionTitle[] = "显示财产预算结果";
 inline constexpr char kEndMonthPrompt[] = "请输入预算的截止月份。";
 inline constexpr char kEverydayTip[] = "日常预算用以计划当前收支，并与实际收支相比较及分析。";
 inline constexpr char kPropertyTip[] =

@@ -198,6 +198,8 @@ GridModel ProjectionTable(const Projection& projection, bool detail) {
     columns.push_back({"支出", 100, Align::Right});
   }
   for (const char* title : {"盈余", "盈余累计", "实际购买力"}) columns.push_back({title, 100, Align::Right});
+  // Every column after the date holds amounts: exported as numbers.
+  for (std::size_t c = 1; c < columns.size(); ++c) columns[c].kind = CellKind::Amount;
   table.SetColumns(columns);
   const int accumulated_column = table.ColumnCount() - 2;
   const int power_column = table.ColumnCount() - 1;

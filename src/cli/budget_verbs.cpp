@@ -16,6 +16,7 @@
 #include "cli/grid_output.h"
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
+#include "core/ledger_model.h"
 
 namespace cw::cli {
 namespace {
@@ -70,7 +71,9 @@ Document ListBudgets(Invocation& invocation) {
   VerbOptions options = invocation.Options(kListOptions);
   const int category = CategoryOf(options);
   OpenLedger(invocation);
-  return {{"budgets", BudgetTableOf(BuildBudgetTable(category, options.Has("compare")))}};
+  Table table = BudgetTableOf(BuildBudgetTable(category, options.Has("compare")));
+  table.window.title = PageTitle(category == kBudgetIncome ? kIncomeBudgetPage : kExpenseBudgetPage);
+  return {{"budgets", std::move(table)}};
 }
 
 // CODE=AMOUNT words, each naming a leaf account of the category once.

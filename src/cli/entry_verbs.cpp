@@ -111,7 +111,11 @@ void Edit(GridModel& table, int row, int column, const std::string& text) {
   InitialEditStored(table, row, column);
 }
 
-Document InitialDocument(const GridModel& table) { return {{"initial", TableOfGrid(table)}}; }
+Document InitialDocument(const GridModel& grid) {
+  Table table = TableOfGrid(grid);
+  table.window.title = PageTitle(kPageInitial);
+  return {{"initial", std::move(table)}};
+}
 
 Document SetInitialAmount(Invocation& invocation) {
   VerbOptions options = invocation.Options(kInitialSetOptions, 2);
@@ -152,8 +156,9 @@ Document RunEntries(Invocation& invocation) {
   const VoucherRange range = MonthsOf(options);
   OpenLedger(invocation);
   EntryTable entries(page, range);
-  const GridModel table = entries.Build();
-  return {{"page", PageRecord(entries)}, {"entries", TableOfGrid(table)}};
+  Table table = TableOfGrid(entries.Build());
+  table.window = EntryOutput(entries);
+  return {{"page", PageRecord(entries)}, {"entries", std::move(table)}};
 }
 
 Document RunSearch(Invocation& invocation) {
@@ -166,11 +171,12 @@ Document RunSearch(Invocation& invocation) {
   const SearchConditions conditions = ReadSearch(options);
   OpenLedger(invocation);
   EntryTable results(conditions);
-  const GridModel table = results.Build();
+  Table table = TableOfGrid(results.Build());
+  table.window = EntryOutput(results);
   Record record = PageRecord(results);
   record.push_back({{"conditions", "查找条件"}, DescribeSearch(conditions)});
   record.push_back({{"found", "找到", Format::kNumber}, results.FoundCount()});
-  return {{"search", std::move(record)}, {"entries", TableOfGrid(table)}};
+  return {{"search", std::move(record)}, {"entries", std::move(table)}};
 }
 
 Document RunInitial(Invocation& invocation) {

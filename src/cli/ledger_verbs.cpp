@@ -13,6 +13,7 @@
 #include "core/ledger_audit.h"
 #include "core/ledger_model.h"
 #include "reports/ledgers/day_records.h"
+#include "reports/ledgers/ledger_page.h"
 #include "reports/ledgers/ledger_tables.h"
 #include "store/data_file.h"
 
@@ -50,7 +51,9 @@ Document DetailLedger(Invocation& invocation) {
   Record caption = {{{"title", "标题"}, table.title},
                     {{"account", "科目"}, path},
                     {{"range", "日期范围"}, RangeText(range)}};
-  return {{"caption", std::move(caption)}, {"rows", TableOfGrid(table.grid, ClassNamer("total"))}};
+  Table rows = TableOfGrid(table.grid, ClassNamer("total"));
+  rows.window = LedgerOutput(PageOfType(chart.TypeOf(account), true), account, range);
+  return {{"caption", std::move(caption)}, {"rows", std::move(rows)}};
 }
 
 Document BalanceLedger(Invocation& invocation) {
@@ -61,6 +64,7 @@ Document BalanceLedger(Invocation& invocation) {
   OpenLedger(invocation);
   const LedgerTable table = BuildBalanceTable(type, range);
   Table rows = TableOfGrid(table.grid, ClassNamer("summary"));
+  rows.window = LedgerOutput(PageOfType(type, false), "", range);
   // The tree: each account's depth below the top level.
   rows.columns.push_back({"level", "层级", Format::kNumber});
   for (std::size_t r = 0; r < rows.rows.size(); ++r) rows.rows[r].push_back(table.grid.Row(static_cast<int>(r)).level);

@@ -18,6 +18,7 @@
 #include <nlohmann/json.hpp>
 
 #include "controls/grid_model.h"
+#include "output/page_output.h"
 
 namespace cw::cli {
 
@@ -49,6 +50,10 @@ struct Table {
   // The table value the window shows, when the table is one: --xlsx writes it
   // as the window's export does.
   std::shared_ptr<const GridModel> grid{};
+  // The texts the window's 打印 and 导出 take with the table (title, exported
+  // header, printed page header; `window.grid` stays empty). Without a title:
+  // the document's fields stand for them (cli/window_table.h).
+  PageOutput window{};
 };
 
 struct Section {

@@ -180,13 +180,17 @@ Document PlanHistory(Invocation& invocation) {
   if (words.size() > 1) throw BadInput(std::string(invocation.usage) + ": unexpected argument " + words[1]);
   const int id = words.empty() ? 0 : ParseInteger(words[0], "plan id");
   OpenLedger(invocation);
-  return {{"history", TableOfGrid(BuildPlanHistory(id))}};
+  Table table = TableOfGrid(BuildPlanHistory(id));
+  table.window.title = kPlanHistoryTitle;
+  return {{"history", std::move(table)}};
 }
 
 Document ListPlans(Invocation& invocation) {
   invocation.Options({});
   OpenLedger(invocation);
-  return {{"plans", TableOfGrid(BuildPlanList(0))}};
+  Table table = TableOfGrid(BuildPlanList(0));
+  table.window.title = kPlanListTitle;
+  return {{"plans", std::move(table)}};
 }
 
 }  // namespace

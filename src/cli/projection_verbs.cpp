@@ -82,7 +82,11 @@ PropertyItem ItemOf(const VerbOptions& options) {
   return item;
 }
 
-Document ItemsDocument() { return {{"items", TableOfGrid(PropertyItemTable(ReadPropertyItems()))}}; }
+Document ItemsDocument() {
+  Table table = TableOfGrid(PropertyItemTable(ReadPropertyItems()));
+  table.window.title = budget_text::kItemsTitle;
+  return {{"items", std::move(table)}};
+}
 
 int ItemNumber(const std::string& text) {
   const int id = ParseInteger(text, "ID");
@@ -128,7 +132,9 @@ Document ShowProjection(Invocation& invocation) {
   if (end.year * 100 + end.month < now.year * 100 + now.month) throw BadInput("--to is before the current month");
   OpenLedger(invocation);
   const Projection projection = Project(ReadProjectionInput(today, end.year * 100 + end.month));
-  return {{"projection", TableOfGrid(ProjectionTable(projection, options.Has("detail")))}};
+  Table table = TableOfGrid(ProjectionTable(projection, options.Has("detail")));
+  table.window.title = budget_text::kProjectionTitle;
+  return {{"projection", std::move(table)}};
 }
 
 }  // namespace

@@ -53,8 +53,12 @@ StatRange RangeOf(const VerbOptions& options, StatRange flags) {
   return ScopeRange(kind, from, to, flags);
 }
 
-Record Caption(const std::string& title, const std::string& range_line) {
-  return {{{"title", "标题"}, title}, {{"range", "范围"}, range_line}};
+// The caption record and the table, which carries the texts the window prints
+// and exports with it.
+Document StatsDocument(const std::string& title, const std::string& range_line, const GridModel& grid) {
+  Table rows = TableOfGrid(grid, ClassOf);
+  rows.window = {.title = title, .page_header = {range_line}};
+  return {{"caption", Record{{{"title", "标题"}, title}, {{"range", "范围"}, range_line}}}, {"rows", std::move(rows)}};
 }
 
 Document BalanceSheetReport(Invocation& invocation) {
@@ -63,16 +67,14 @@ Document BalanceSheetReport(Invocation& invocation) {
   OpenLedger(invocation);
   const int bound = CutOffBound(to.year, to.month);
   const BalanceSheet sheet = BuildBalanceSheet(bound);
-  return {{"caption", Caption(StatTableName(kBalanceSheetTable), CutOffCaption(bound))},
-          {"rows", TableOfGrid(sheet.table, ClassOf)}};
+  return StatsDocument(StatTableName(kBalanceSheetTable), CutOffCaption(bound), sheet.table);
 }
 
 Document IncomeExpenseReport(Invocation& invocation) {
   VerbOptions options = invocation.Options(kIncomeExpenseOptions);
   const StatRange range = RangeOf(options, {});
   OpenLedger(invocation);
-  return {{"caption", Caption(StatTableName(kIncomeExpenseTable), RangeCaption(range))},
-          {"rows", TableOfGrid(BuildIncomeExpenseTable(range), ClassOf)}};
+  return StatsDocument(StatTableName(kIncomeExpenseTable), RangeCaption(range), BuildIncomeExpenseTable(range));
 }
 
 Document CategoryReport(Invocation& invocation) {
@@ -83,8 +85,7 @@ Document CategoryReport(Invocation& invocation) {
   const StatRange range = RangeOf(options, {.hide_columns = !options.Has("show-empty-columns")});
   OpenLedger(invocation);
   const int table = income ? kIncomeCategoryTable : kExpenseCategoryTable;
-  return {{"caption", Caption(StatTableName(table), RangeCaption(range))},
-          {"rows", TableOfGrid(BuildCategoryTable(income, range), ClassOf)}};
+  return StatsDocument(StatTableName(table), RangeCaption(range), BuildCategoryTable(income, range));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "cli/value_parsing.h"
 #include "cli/verbs.h"
 #include "prefs/user_commands.h"
+#include "prefs/user_table.h"
 
 namespace cw::cli {
 namespace {
@@ -35,7 +36,9 @@ Table TableOfGrid(const GridModel& grid, const std::vector<std::string>& keys) {
 Document RunUsers(Invocation& invocation) {
   invocation.Options({});
   OpenLedger(invocation);
-  return {{"users", TableOfGrid(ListUsersCommand(), {"name", "level", "state", "rights"})}};
+  Table table = TableOfGrid(ListUsersCommand(), {"name", "level", "state", "rights"});
+  table.window.title = kUserTableTitle;
+  return {{"users", std::move(table)}};
 }
 
 Document RunUserAdd(Invocation& invocation) {

@@ -7,9 +7,9 @@
 namespace cw::cli {
 
 void WriteWorkbook(const Document& document, std::string_view verb, const std::string& file) {
-  const Table& table = WindowTable(document, "--xlsx: " + std::string(verb));
+  const PageOutput output = WindowOutput(document, verb, "--xlsx");
   try {
-    ExportXlsx({.grid = *table.grid, .title = DocumentTitle(document, verb)}, file);
+    ExportXlsx({.grid = *output.grid, .title = output.title, .header = output.export_header}, file);
   } catch (const ExportError& error) {
     throw Failed(error.what());
   }

@@ -6,6 +6,10 @@
 
 namespace cw {
 
+// The titles of the two lists, also of their printed and exported tables.
+inline constexpr char kPlanListTitle[] = "预约记账列表";
+inline constexpr char kPlanHistoryTitle[] = "预约记账记录";
+
 // Columns 预约日期, 记账方式, 状态, 记账类型, 说  明, 金  额, 制  单; one checkable
 // row per plan whose kind belongs to entry page `page` (32900-32908), keyed by
 // PlanID, in plan order. Page 0 lists every plan.

@@ -10,15 +10,15 @@
 namespace cw::cli {
 
 void PrintDocumentPdf(const Document& document, std::string_view verb, const std::string& file, Prompter& prompter) {
-  const Table& table = WindowTable(document, verb);
-  const PrintSource source{*table.grid, DocumentTitle(document, verb), CaptionLines(document)};
-  const PrintSettings settings{.columns = PrintColumnsOf(*table.grid)};
+  const PageOutput output = WindowOutput(document, verb);
+  const PrintSource source{*output.grid, output.title, output.page_header};
+  const PrintSettings settings{.columns = PrintColumnsOf(*output.grid)};
   try {
     WriteReplacing(file, [&](const std::filesystem::path& temporary) {
       QPrinter printer(QPrinter::HighResolution);
       printer.setOutputFormat(QPrinter::PdfFormat);
       printer.setPageSize(QPageSize(QPageSize::A4));
-      printer.setDocName(QString::fromStdString(source.title));
+      printer.setDocName(QString::fromStdString(output.document_name));
       printer.setOutputFileName(QString::fromStdString(temporary.string()));
       if (!PrintTable(printer, source, settings, prompter)) throw Failed("cannot write " + file);
     });

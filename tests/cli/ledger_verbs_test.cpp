@@ -61,9 +61,16 @@ TEST_F(LedgerVerbs, XlsxWritesTheWindowsWorkbookOverAnOldFile) {
       home_.Run({"--xlsx", file, "ledger", "detail", "--account", "101", "--from", "2024-03", "--to", "2024-03"});
   ASSERT_EQ(0, result.code) << result.err;
   const std::string sheet = ReadXlsx(file);
-  for (const char* line : {"A1 s 现金明细表 |", "C2 s 转入 |", "A4 s 2024-03-02 | General | ",
-                           "C4 n 50 | 0.00 | right | 宋体 10.0\n", "E4 n 40 | 0.00 | right |"})
+  for (const char* line : {"A1 s 现金明细表 - 科目：现金，日期范围：2024.03-2024.03 |", "C2 s 转入 |",
+                           "A4 s 2024-03-02 | General | ", "C4 n 50 | 0.00 | right | 宋体 10.0\n",
+                           "E4 n 40 | 0.00 | right |"})
     EXPECT_NE(sheet.find(line), std::string::npos) << line << "\nin\n" << sheet;
+
+  // A balance table names the period's movements in full, as the window's export does.
+  ASSERT_EQ(0, home_.Run({"--xlsx", file, "ledger", "balance", "--type", "3", "--from", "2024-03", "--to", "2024-03"}).code);
+  const std::string balance = ReadXlsx(file);
+  for (const char* line : {"A1 s 现金余额表 |", "B2 s 期初余额 |", "C2 s 本期转入 |", "D2 s 本期转出 |"})
+    EXPECT_NE(balance.find(line), std::string::npos) << line << "\nin\n" << balance;
 }
 
 TEST_F(LedgerVerbs, CsvHasAHeaderRowAndQuotesWhereNeeded) {

@@ -49,9 +49,10 @@ TEST_F(PrintCliTest, DetailLedgerPrintsTitleHeaderAndEveryRowOnNumberedPages) {
   for (int p = 0; p < count; ++p) {
     SCOPED_TRACE(p + 1);
     const std::string page = NoSpaces(pages[p]);
-    EXPECT_NE(page.find("现金明细表"), std::string::npos);
-    EXPECT_NE(page.find("科目：现金\\爸爸现金"), std::string::npos);
-    EXPECT_NE(page.find("日期范围：2023年1月-2026年12月"), std::string::npos);
+    // The desktop's title and page header of the ledger.
+    EXPECT_NE(page.find("现金明细表-科目：现金\\爸爸现金，日期范围：2023.01-2026.12"), std::string::npos);
+    EXPECT_NE(page.find("科目名称：现金\\爸爸现金"), std::string::npos);
+    EXPECT_NE(page.find("日期范围：2023.01-2026.12"), std::string::npos);
     EXPECT_NE(page.find("日期说明转入转出现金余额"), std::string::npos);
     EXPECT_NE(page.find(NoSpaces(PageNumberText(p + 1, count))), std::string::npos);
   }

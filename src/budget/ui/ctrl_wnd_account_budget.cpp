@@ -30,10 +30,6 @@
 namespace cw {
 namespace {
 
-constexpr int kIncomePage = 32960;
-constexpr int kExpensePage = 32961;
-constexpr int kPropertyPage = 32962;
-
 int ThisMonth() {
   const Ymd now = DateOfSerialDay(Today());
   return now.year * 100 + now.month;
@@ -79,7 +75,7 @@ bool CCtrlWndAccountBudget::ShowPage(int page, bool forced, const PageParams* re
   return true;
 }
 
-int CCtrlWndAccountBudget::Category() const { return page_ == kIncomePage ? kBudgetIncome : kBudgetExpense; }
+int CCtrlWndAccountBudget::Category() const { return page_ == kIncomeBudgetPage ? kBudgetIncome : kBudgetExpense; }
 
 int CCtrlWndAccountBudget::LayoutTable() const { return ShowingProjection() ? cmd::kShowProjection : page_; }
 
@@ -94,7 +90,7 @@ void CCtrlWndAccountBudget::Load() {
     const Projection projection = Project(ReadProjectionInput(Today(), projection_end_));
     model = ProjectionTable(projection, detail_);
     chart_->SetData(ProjectionChart(projection));
-  } else if (page_ == kPropertyPage) {
+  } else if (page_ == kPropertyBudgetPage) {
     model = PropertyItemTable(ReadPropertyItems());
   } else {
     model = BuildBudgetTable(Category(), compare_[Category() - 1]);
@@ -115,7 +111,7 @@ void CCtrlWndAccountBudget::UpdateNavigation() {
   if (ShowingProjection()) {
     check = "显示预算结果详细数据";
     checked = detail_;
-  } else if (page_ != kPropertyPage) {
+  } else if (page_ != kPropertyBudgetPage) {
     check = "与实际数据比较";
     checked = compare_[Category() - 1];
     tip = budget_text::kEverydayTip;
@@ -136,7 +132,7 @@ void CCtrlWndAccountBudget::UpdateNavigation() {
 void CCtrlWndAccountBudget::CheckToggled(bool on) {
   if (ShowingProjection()) {
     detail_ = on;
-  } else if (page_ == kIncomePage || page_ == kExpensePage) {
+  } else if (page_ == kIncomeBudgetPage || page_ == kExpenseBudgetPage) {
     compare_[Category() - 1] = on;
   } else {
     return;
@@ -146,8 +142,8 @@ void CCtrlWndAccountBudget::CheckToggled(bool on) {
 }
 
 std::string CCtrlWndAccountBudget::PageTitle() const {
-  if (ShowingProjection()) return "显示财产预算结果";
-  return page_ == kPropertyPage ? "预算设置" : cw::PageTitle(page_);
+  if (ShowingProjection()) return budget_text::kProjectionTitle;
+  return page_ == kPropertyBudgetPage ? budget_text::kItemsTitle : cw::PageTitle(page_);
 }
 
 std::optional<PageOutput> CCtrlWndAccountBudget::CurrentOutput() const {
@@ -204,7 +200,7 @@ long long CCtrlWndAccountBudget::SelectedKey() {
 }
 
 void CCtrlWndAccountBudget::NewEntry() {
-  if (page_ == kPropertyPage) {
+  if (page_ == kPropertyBudgetPage) {
     CBudgetHomeInput dialog(0, Today(), this);
     connect(&dialog, &CBudgetHomeInput::ItemSaved, this, [this](int id) {
       Load();
@@ -224,7 +220,7 @@ void CCtrlWndAccountBudget::NewEntry() {
 void CCtrlWndAccountBudget::ChangeSelected() {
   const long long key = SelectedKey();
   if (key == 0) return;
-  if (page_ == kPropertyPage) {
+  if (page_ == kPropertyBudgetPage) {
     CBudgetHomeInput dialog(static_cast<int>(key), Today(), this);
     if (dialog.exec() == QDialog::Accepted) Load();
     return;
@@ -239,7 +235,7 @@ void CCtrlWndAccountBudget::ChangeSelected() {
 void CCtrlWndAccountBudget::DeleteSelected() {
   const long long key = SelectedKey();
   if (key == 0) return;
-  if (page_ == kPropertyPage) {
+  if (page_ == kPropertyBudgetPage) {
     if (!CurrentPrompter().Ask(budget_text::kConfirmDelete, budget_text::kDeleteCaption)) return;
     if (DeletePropertyItem(static_cast<int>(key))) Load();
     return;
@@ -255,7 +251,7 @@ void CCtrlWndAccountBudget::ShowProjection() {
   // The projection is a view of the property budget page: from another page
   // the frame shows that page first, so that its history and current page
   // follow.
-  if (page_ != kPropertyPage) emit CommandRequested(kPropertyPage);
+  if (page_ != kPropertyBudgetPage) emit CommandRequested(kPropertyBudgetPage);
   SaveLayout();
   projection_end_ = last_end_;
   Load();

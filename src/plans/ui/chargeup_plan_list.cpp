@@ -16,7 +16,7 @@ void InformInputError(const char* text) { CurrentPrompter().Inform(text, "操作
 }  // namespace
 
 CChargeupPlanList::CChargeupPlanList(int page, QWidget* parent)
-    : ListDialog("预约记账列表", 800, 600, parent), page_(page) {
+    : ListDialog(kPlanListTitle, 800, 600, parent), page_(page) {
   AddButton("新增", "新增", "add", [this] { NewPlan(); });
   AddButton("更改", "更改所选的预约记账", "change", [this] {
     if (const int row = OneTickedRow(); row >= 0) ChangePlan(row);

@@ -8,7 +8,7 @@
 namespace cw {
 
 CChargeupPlanResult::CChargeupPlanResult(int plan_id, int page, QWidget* parent)
-    : ListDialog("预约记账记录", 480, 400, parent), page_(page) {
+    : ListDialog(kPlanHistoryTitle, 480, 400, parent), page_(page) {
   auto view = [this](int row) {
     if (row < 0) {
       CurrentPrompter().Inform("请先从表格中选择一条记录，再进行操作。", "操作错误", PromptStyle::Error);

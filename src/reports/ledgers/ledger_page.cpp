@@ -16,6 +16,13 @@ std::string DottedRange(const LedgerRange& range) {
                    range.LastMonth() % 100);
 }
 
+// The account's names from the top of the chart down, "负债\信用卡\招行".
+std::string AccountPath(const std::string& account) {
+  std::string path = CItemCache::Instance().FullPath(account);
+  if (!path.empty()) path.pop_back();  // the separator after the account's own name
+  return path;
+}
+
 // The movement pair of a balance table as exported, by account category.
 std::vector<std::string> ExportedBalanceTitles(int type) {
   const auto pair = [](const char* increase, const char* decrease) {
@@ -116,28 +123,22 @@ LedgerTable LedgerPage::Build() const {
   return table;
 }
 
-std::string LedgerPage::AccountPath() const {
-  std::string path = CItemCache::Instance().FullPath(account_);
-  if (!path.empty()) path.pop_back();  // the separator after the account's own name
-  return path;
-}
-
 std::string LedgerPage::CaptionLine() const {
-  const std::string line = IsDetail() ? "科目：" + AccountPath() + "      " : "";
+  const std::string line = IsDetail() ? "科目：" + AccountPath(account_) + "      " : "";
   return line + "日期范围：" + RangeText(range_);
 }
 
-PageOutput LedgerPage::Output() const {
+PageOutput LedgerOutput(int command, const std::string& account, const LedgerRange& range) {
   PageOutput output;
-  output.title = PageTitle(command_);
+  output.title = PageTitle(command);
   output.document_name = output.title;
-  const std::string range_line = "日期范围：" + DottedRange(range_);
-  if (IsDetail()) {
-    output.title += " - 科目：" + AccountPath() + "，" + range_line;
-    output.page_header = {"科目名称：" + AccountPath(), range_line};
+  const std::string range_line = "日期范围：" + DottedRange(range);
+  if (LedgerPage::IsDetailCommand(command)) {
+    output.title += " - 科目：" + AccountPath(account) + "，" + range_line;
+    output.page_header = {"科目名称：" + AccountPath(account), range_line};
   } else {
     output.page_header = {range_line};
-    output.export_header = ExportedBalanceTitles(Type());
+    output.export_header = ExportedBalanceTitles(TypeOfPage(command));
   }
   return output;
 }

@@ -12,6 +12,13 @@
 
 namespace cw {
 
+// What 打印 and 导出 take with ledger `command` (the window adds the grid):
+// the title "明细表 - 科目：path，日期范围：2024.01-2024.03" (a balance table:
+// its name), the header printed under it, and for the balance tables other
+// than income and expense the exported column titles, which name the period's
+// movements in full ("本期借入", "本期返还"). `account` only for a detail table.
+PageOutput LedgerOutput(int command, const std::string& account, const LedgerRange& range);
+
 class LedgerPage {
  public:
   // Starts on the month `yyyymm` (the current month).
@@ -55,20 +62,13 @@ class LedgerPage {
   // for a detail table, "日期范围：" range for a balance table.
   std::string CaptionLine() const;
 
-  // What 打印 and 导出 take with the table (the window adds the grid): the
-  // title "明细表 - 科目：path，日期范围：2024.01-2024.03" (a balance table: its
-  // name), the header printed under it, and for the balance tables other than
-  // income and expense the exported column titles, which name the period's
-  // movements in full ("本期借入", "本期返还").
-  PageOutput Output() const;
+  // LedgerOutput of the table shown.
+  PageOutput Output() const { return LedgerOutput(command_, account_, range_); }
 
   // The accounts of the table's category in code order (the account tree).
   std::vector<std::pair<std::string, std::string>> CategoryAccounts() const;  // code, name
 
  private:
-  // The account's names from the top of the chart down, "负债\信用卡\招行".
-  std::string AccountPath() const;
-
   int command_ = 0;
   LedgerRange range_;
   std::string account_;
