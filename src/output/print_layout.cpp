@@ -11,6 +11,10 @@ namespace {
 constexpr double kLevelIndent = 4;    // millimetres per tree level in the first printed column
 constexpr double kHeaderGap = 2;      // between the page header and the column titles
 constexpr double kPageNumberGap = 2;  // between the last row and the page number
+// The grid's columns are sized in pixels of a 96-dpi screen for its 9-point font.
+constexpr double kScreenPixelsPerMillimetre = 96 / 25.4;
+constexpr double kScreenPoints = 9;
+constexpr double kSmallestBodyPoints = 6;
 
 double LineHeight(double points) { return PointsToMillimetres(points) * PrintFonts::kLineSpacing; }
 
@@ -43,6 +47,19 @@ std::vector<ColumnPlace> PlaceColumns(const GridModel& grid, const std::vector<P
   return places;
 }
 
+// The size of the column titles and cells: the body size, or smaller for a
+// table that needs more than the content width at that size, so that its cells
+// fit as they do in the window. Below the smallest size, cells are cut.
+double BodyPoints(const std::vector<PrintColumn>& columns, double content_width) {
+  double pixels = 0;
+  for (const PrintColumn& column : columns) {
+    if (column.printed) pixels += std::max(column.width, 1);
+  }
+  const double needed = pixels / kScreenPixelsPerMillimetre * PrintFonts::kBodyPoints / kScreenPoints;
+  if (needed <= content_width) return PrintFonts::kBodyPoints;
+  return std::max(kSmallestBodyPoints, PrintFonts::kBodyPoints * content_width / needed);
+}
+
 Rgb TextColourOf(const GridRow& row, int grid_column) {
   if (grid_column < static_cast<int>(row.text_colours.size()) && row.text_colours[grid_column]) {
     return *row.text_colours[grid_column];
@@ -55,20 +72,23 @@ struct PageFrame {
   PrintBox content;
   double title_height;
   double header_line_height;
+  double body_points;
   double row_height;
   double column_titles_top;
   double rows_top;
   int rows_per_page;
 };
 
-PageFrame FrameOf(const PrintSource& source, const PrintMargins& margins, const PaperSize& paper) {
+PageFrame FrameOf(const PrintSource& source, const PrintSettings& settings, const PaperSize& paper) {
+  const PrintMargins& margins = settings.margins;
   PageFrame frame{};
   frame.content = {static_cast<double>(margins.left), static_cast<double>(margins.top),
                    std::max(paper.width - margins.left - margins.right, 1.0),
                    std::max(paper.height - margins.top - margins.bottom, 1.0)};
   frame.title_height = LineHeight(PrintFonts::kTitlePoints);
   frame.header_line_height = LineHeight(PrintFonts::kHeaderPoints);
-  frame.row_height = LineHeight(PrintFonts::kBodyPoints);
+  frame.body_points = BodyPoints(settings.columns, frame.content.width);
+  frame.row_height = LineHeight(frame.body_points);
   frame.column_titles_top = frame.content.top + frame.title_height +
                             frame.header_line_height * static_cast<double>(source.page_header.size()) + kHeaderGap;
   frame.rows_top = frame.column_titles_top + frame.row_height;
@@ -104,7 +124,7 @@ PrintedPage LayoutPage(const PrintSource& source, const PageFrame& frame, const 
     page.column_titles.push_back({{column.left, frame.column_titles_top, column.width, frame.row_height},
                                   column.title,
                                   Align::Centre,
-                                  PrintFonts::kBodyPoints});
+                                  frame.body_points});
   }
 
   const bool indented = grid.HasGroups();
@@ -118,7 +138,7 @@ PrintedPage LayoutPage(const PrintSource& source, const PageFrame& frame, const 
       PrintedText cell{{column.left, y, column.width, frame.row_height},
                        grid.Cell(rows[i], column.grid_column),
                        column.align,
-                       PrintFonts::kBodyPoints};
+                       frame.body_points};
       cell.colour = TextColourOf(source_row, column.grid_column);
       if (indented && &column == &columns.front()) cell.indent = kLevelIndent * source_row.level;
       row.cells.push_back(std::move(cell));
@@ -140,7 +160,7 @@ PrintedPage LayoutPage(const PrintSource& source, const PageFrame& frame, const 
 std::string PageNumberText(int page, int page_count) { return StrFormat("第 %d 页 / 共 %d 页", page, page_count); }
 
 PrintLayout LayoutPrint(const PrintSource& source, const PrintSettings& settings, const PaperSize& paper) {
-  const PageFrame frame = FrameOf(source, settings.margins, paper);
+  const PageFrame frame = FrameOf(source, settings, paper);
   const std::vector<ColumnPlace> columns =
       PlaceColumns(source.grid, settings.columns, frame.content.left, frame.content.width);
   std::vector<int> rows;

@@ -11,7 +11,10 @@
 //   as many whole rows as fit; a row is never cut across two pages;
 //   at the bottom, centred, "第 n 页 / 共 m 页".
 // Columns keep the proportions of their widths in the grid and together fill
-// the content width. Rows keep the grid's row background and cell text
+// the content width. A table that needs more than the content width at the
+// body size (its grid widths, made for the window's 9-point font, scaled to
+// 10 points) is printed smaller, down to 6 points, so that its cells fit as
+// they do in the window; rows are then lower and a page holds more of them. Rows keep the grid's row background and cell text
 // colours, and their column's alignment; the rows inside a closed group are not
 // printed, as they are not shown.
 #include <optional>

@@ -4,10 +4,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +37,7 @@
 #include "prefs/ui/user_input_dialog.h"
 #include "prefs/ui/user_management_page.h"
 #include "prefs/user_admin.h"
+#include "reports/ui/select_detail_scope.h"
 #include "store/database.h"
 #include "support/modal_driver.h"
 #include "ui/operate_prompt.h"
@@ -152,6 +157,20 @@ bool Screenshot(const QString& folder, const char* name) {
   }
   std::printf("%s\n", qPrintable(path));
   return true;
+}
+
+bool ScreenshotTour::Begin(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    return false;
+  }
+  folder_ = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(folder_);
+  return true;
+}
+
+void ScreenshotTour::Shoot(const char* name) {
+  if (!Screenshot(folder_, name)) failed_ = true;
 }
 
 // ---- Bookkeeping
@@ -275,6 +294,44 @@ int RowWhere(const GridModel& table, const std::string& title, const std::string
       if (table.Cell(r, c) == text) return r;
   }
   return -1;
+}
+
+// ---- Output
+
+std::function<void(CSelectDetailScope*)> ChooseMonths(const QDate& first, const QDate& last) {
+  return [=](CSelectDetailScope* scope) {
+    scope->StartEdit()->setDate(first);
+    scope->EndEdit()->setDate(last);
+    scope->accept();
+  };
+}
+
+std::function<void(QPrintDialog*)> PrintToPdf(const QString& pdf, std::function<void()> before_print) {
+  return [=](QPrintDialog* dialog) {
+    // Qt's dialog lists the file printer after the system's printers.
+    auto* printers = dialog->findChild<QComboBox*>("printers");
+    auto* file = dialog->findChild<QLineEdit*>("filename");
+    auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    if (!printers || !file || !buttons) {
+      std::fprintf(stderr, "the print dialog has no printer list, file name or buttons\n");
+      dialog->reject();
+      return;
+    }
+    printers->setCurrentIndex(printers->count() - 1);
+    file->setText(pdf);
+    if (before_print) before_print();
+    buttons->button(QDialogButtonBox::Ok)->click();
+  };
+}
+
+std::function<void(QPrintDialog*)> Preview(std::function<void(QPrintPreviewDialog*)> in_preview) {
+  return [=](QPrintDialog* dialog) {
+    OnModal<QPrintPreviewDialog>([=](QPrintPreviewDialog* preview) {
+      in_preview(preview);
+      preview->reject();
+    });
+    dialog->findChild<QPushButton*>("previewButton")->click();
+  };
 }
 
 }  // namespace cw::testing

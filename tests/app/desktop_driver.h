@@ -2,10 +2,14 @@
 // Steps a person takes in the desktop program, shared by the end-to-end test
 // and the screenshot tour. Each returns the steps for one modal dialog, to be
 // armed with OnModal before the action that opens it.
+#include <QDate>
 #include <QString>
 #include <functional>
 #include <string>
 #include <vector>
+
+class QPrintDialog;
+class QPrintPreviewDialog;
 
 namespace cw {
 class CCoinwrightApp;
@@ -17,6 +21,7 @@ class CListWnd;
 class CMainFrame;
 class COperatePrompt;
 class CSelectChargeup;
+class CSelectDetailScope;
 class CSelectItemWnd;
 class CUserLogon;
 class CUserInput;
@@ -90,6 +95,22 @@ QString ScreenshotFolder(int argc, char** argv);
 // path; false (with a message on stderr) when that failed.
 bool Screenshot(const QString& folder, const char* name);
 
+// The shots of a screenshot tour, into the folder its command line names.
+class ScreenshotTour {
+ public:
+  // Takes the folder from `argv` ("PROGRAM OUTPUT_DIR") and creates it; false,
+  // with the usage on stderr, without one.
+  bool Begin(int argc, char** argv);
+  // Screenshot into the folder; a failure is remembered.
+  void Shoot(const char* name);
+  QString Folder() const { return folder_; }
+  bool Failed() const { return failed_; }
+
+ private:
+  QString folder_;
+  bool failed_ = false;
+};
+
 // ---- Bookkeeping
 
 // Clicks the item titled `text` in the navigation bar of the frame's module,
@@ -137,5 +158,20 @@ void TypeIntoCell(CListWnd* grid, int row, int column, const QString& text);
 std::vector<std::string> GridRows(const GridModel& table, const std::vector<std::string>& titles);
 // The first row whose cell in the column titled `title` is `text`; -1 for none.
 int RowWhere(const GridModel& table, const std::string& title, const std::string& text);
+
+// ---- Output
+
+// Chooses the months from `first` to `last` in the range dialog of a detail
+// ledger ("选择明细表查询范围", 查找) and presses 确定.
+std::function<void(CSelectDetailScope*)> ChooseMonths(const QDate& first, const QDate& last);
+
+// Chooses "Print to File (PDF)" in the print dialog of 打印, names the file
+// `pdf` and presses its print button; `before_print` runs with everything
+// chosen (a screenshot).
+std::function<void(QPrintDialog*)> PrintToPdf(const QString& pdf, std::function<void()> before_print = {});
+
+// Presses "预览(&V)" in the print dialog; `in_preview` runs in the preview,
+// which is closed after it.
+std::function<void(QPrintDialog*)> Preview(std::function<void(QPrintPreviewDialog*)> in_preview);
 
 }  // namespace cw::testing

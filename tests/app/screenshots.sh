@@ -23,3 +23,6 @@ run_tour "$build" tests/app/cw_look_screenshot_tour
 # Updating: the desktop program's notice of a newer version, and the updater
 # during a download from a slow loopback server.
 run_tour "$build" tests/patchwell/cw_update_screenshot_tour
+# Printing a detail ledger: the print dialog, the preview and the first page of
+# the PDF file printed from the dialog.
+run_tour "$build" tests/output/ui/cw_print_screenshot_tour

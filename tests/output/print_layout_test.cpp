@@ -145,6 +145,36 @@ TEST(PrintLayoutTest, ChosenColumnsFillTheWidthInProportionWithTheirAlignment) {
   EXPECT_NEAR(row.cells[1].box.Right(), 200, kSlack);
 }
 
+// Grid widths are made for the window's 9-point font at 96 dpi: 720 pixels
+// need 211.67 mm at 10 points, more than the 180 mm of an A4 page.
+TEST(PrintLayoutTest, ATableWiderThanThePageIsPrintedSmallerDownToSixPoints) {
+  auto wide = [](int columns) {
+    GridModel grid;
+    std::vector<GridColumn> titles;
+    for (int c = 0; c < columns; ++c) titles.push_back({.title = "列" + std::to_string(c), .width = 120});
+    grid.SetColumns(titles);
+    for (int r = 0; r < 200; ++r) grid.AddRow({.cells = std::vector<std::string>(columns, "1,000.00")});
+    return grid;
+  };
+  auto points = [](const GridModel& grid, PrintSettings settings) {
+    const PrintedPage page = LayoutPrint({grid, "t"}, settings, PaperSize{}).pages.front();
+    EXPECT_EQ(page.column_titles.front().points, page.rows.front().cells.front().points);
+    return page.rows.front().cells.front().points;
+  };
+  const GridModel six = wide(6);
+  EXPECT_NEAR(points(six, SettingsFor(six)), 10 * 180 / (720 / (96 / 25.4) * 10 / 9), 1e-9);
+  PrintSettings five = SettingsFor(six);
+  five.columns[0].printed = false;  // 600 pixels need 176.4 mm: they fit
+  EXPECT_EQ(points(six, five), PrintFonts::kBodyPoints);
+  const GridModel forty = wide(40);
+  EXPECT_EQ(points(forty, SettingsFor(forty)), 6);
+  // Smaller rows: more of them on a page, none cut.
+  const PrintLayout layout = LayoutPrint({six, "t"}, SettingsFor(six), PaperSize{});
+  EXPECT_GT(layout.pages.front().rows.size(), static_cast<std::size_t>(RowsPerPage({}, {})));
+  EXPECT_LE(layout.pages.front().rows.back().box.Bottom(), layout.pages.front().page_number.box.top);
+  EXPECT_EQ(PrintedRows(layout).size(), 200u);
+}
+
 TEST(PrintLayoutTest, RowsKeepTheirColoursAndTreeLevelsAndClosedGroupsStayFolded) {
   GridModel grid;
   grid.SetColumns({{.title = "科目", .width = 100}, {.title = "余额", .width = 100, .align = Align::Right}});

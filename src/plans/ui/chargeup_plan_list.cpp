@@ -29,6 +29,8 @@ CChargeupPlanList::CChargeupPlanList(int page, QWidget* parent)
   AddButton("所有记账记录", "查看所有预约记账的记账记录", "allHistory", [this] { History(true); });
   AddButton("记账记录", "查看所选预约记账的记账记录", "history", [this] { History(false); });
   AddSeparator();
+  AddPrintButton();
+  AddSeparator();
   AddButton("退出", "退出", "close", [this] { reject(); });
   Grid()->SetModel(BuildPlanList(page_));
   connect(Grid(), &CListWnd::RowActivated, this, [this](int row) { ChangePlan(row); });

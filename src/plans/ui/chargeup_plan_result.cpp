@@ -17,6 +17,7 @@ CChargeupPlanResult::CChargeupPlanResult(int plan_id, int page, QWidget* parent)
     CChargeUp::ViewVoucher(this, page_, static_cast<int>(Grid()->Model().Key(row).Number()));
   };
   AddButton("查看", "查看所选的记账内容", "view", [this, view] { view(Grid()->Model().SelectedRow()); });
+  AddPrintButton();
   AddButton("退出", "退出", "close", [this] { reject(); });
   Grid()->SetModel(BuildPlanHistory(plan_id));
   connect(Grid(), &CListWnd::RowActivated, this, view);

@@ -6,6 +6,7 @@
 
 #include "base/prompter.h"
 #include "controls/list_wnd.h"
+#include "output/ui/print_dialog.h"
 
 namespace cw {
 
@@ -30,6 +31,13 @@ void ListDialog::AddButton(const QString& text, const QString& tooltip, const QS
 }
 
 void ListDialog::AddSeparator() { toolbar_->addSeparator(); }
+
+void ListDialog::AddPrintButton() {
+  AddButton("打印", "打印表格", "print", [this] {
+    const std::string title = windowTitle().toStdString();
+    PrintPageOutput(this, {.grid = &grid_->Model(), .title = title, .document_name = title}, CurrentPrompter());
+  });
+}
 
 std::vector<int> ListDialog::TickedRows() const { return grid_->Model().CheckedRows(); }
 

@@ -21,6 +21,8 @@ class ListDialog : public COwnDialog {
   // A tool-bar button named `name` (its object name, for tests and keyboard use).
   void AddButton(const QString& text, const QString& tooltip, const QString& name, std::function<void()> run);
   void AddSeparator();
+  // 打印: the grid printed under the dialog's title, through the print dialog.
+  void AddPrintButton();
   CListWnd* Grid() const { return grid_; }
   // The ticked rows, in row order.
   std::vector<int> TickedRows() const;
