@@ -159,20 +159,6 @@ bool Screenshot(const QString& folder, const char* name) {
   return true;
 }
 
-bool ScreenshotTour::Begin(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
-    return false;
-  }
-  folder_ = QString::fromLocal8Bit(argv[1]);
-  QDir().mkpath(folder_);
-  return true;
-}
-
-void ScreenshotTour::Shoot(const char* name) {
-  if (!Screenshot(folder_, name)) failed_ = true;
-}
-
 // ---- Bookkeeping
 
 bool ClickNavigation(CMainFrame* frame, const QString& text) {

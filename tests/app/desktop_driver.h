@@ -95,22 +95,6 @@ QString ScreenshotFolder(int argc, char** argv);
 // path; false (with a message on stderr) when that failed.
 bool Screenshot(const QString& folder, const char* name);
 
-// The shots of a screenshot tour, into the folder its command line names.
-class ScreenshotTour {
- public:
-  // Takes the folder from `argv` ("PROGRAM OUTPUT_DIR") and creates it; false,
-  // with the usage on stderr, without one.
-  bool Begin(int argc, char** argv);
-  // Screenshot into the folder; a failure is remembered.
-  void Shoot(const char* name);
-  QString Folder() const { return folder_; }
-  bool Failed() const { return failed_; }
-
- private:
-  QString folder_;
-  bool failed_ = false;
-};
-
 // ---- Bookkeeping
 
 // Clicks the item titled `text` in the navigation bar of the frame's module,

@@ -21,6 +21,8 @@ bool BeginScreenshotTour(int argc, char** argv) {
   return !output_folder.isEmpty();
 }
 
+QString TourFolder() { return output_folder; }
+
 void Shoot(const char* name) {
   if (!Screenshot(output_folder, name)) tour_failed = true;
 }

@@ -3,6 +3,8 @@
 // output folder named on the command line, the shots saved there, and whether
 // a shot or a step failed, which makes the tour's exit code. A tour program
 // holds one session.
+#include <QString>
+
 namespace cw {
 class CMainFrame;
 }  // namespace cw
@@ -12,6 +14,9 @@ namespace cw::testing {
 // Takes the output folder from the command line (see ScreenshotFolder); false
 // when the arguments are wrong.
 bool BeginScreenshotTour(int argc, char** argv);
+
+// The output folder of the tour.
+QString TourFolder();
 
 // Saves the whole screen as `name`.png in the output folder (see Screenshot);
 // a failure fails the tour.

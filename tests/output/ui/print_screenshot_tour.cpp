@@ -17,17 +17,16 @@
 #include "app/coinwright_app.h"
 #include "app/main_frame.h"
 #include "desktop_driver.h"
+#include "screenshot_session.h"
 #include "frame/app_commands.h"
 #include "reports/ui/select_detail_scope.h"
 #include "support/modal_driver.h"
 
 namespace {
 
-cw::testing::ScreenshotTour tour;
-
 // The first page of `pdf` as the tour's `name`.png.
 bool RenderFirstPage(const QString& pdf, const char* name) {
-  const QString prefix = QDir(tour.Folder()).filePath(name);
+  const QString prefix = QDir(cw::testing::TourFolder()).filePath(name);
   if (QProcess::execute("pdftoppm", {"-png", "-r", "96", "-f", "1", "-l", "1", "-singlefile", pdf, prefix}) != 0) {
     std::fprintf(stderr, "pdftoppm failed on %s\n", qPrintable(pdf));
     return false;
@@ -40,7 +39,7 @@ bool RenderFirstPage(const QString& pdf, const char* name) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  if (!tour.Begin(argc, argv)) return 2;
+  if (!cw::testing::BeginScreenshotTour(argc, argv)) return 2;
   QTemporaryDir home;
   if (!cw::testing::PrepareDemoUserPassword(home.path().toStdString(), 2, "mama2024")) return 1;
 
@@ -57,7 +56,7 @@ int main(int argc, char** argv) {
   OnModal<QPrintDialog>(cw::testing::Preview([](QPrintPreviewDialog* preview) {
                           preview->resize(1200, 760);
                           preview->move(40, 20);
-                          tour.Shoot("print-preview-ledger");
+                          cw::testing::Shoot("print-preview-ledger");
                         }),
                         &previewed);
   frame->ToolbarAction(cw::cmd::kPrint)->trigger();
@@ -65,11 +64,12 @@ int main(int argc, char** argv) {
   QTemporaryDir out;
   const QString pdf = out.filePath("ledger.pdf");
   bool printed = false;
-  OnModal<QPrintDialog>(cw::testing::PrintToPdf(pdf, [] { tour.Shoot("print-dialog"); }), &printed);
+  OnModal<QPrintDialog>(cw::testing::PrintToPdf(pdf, [] { cw::testing::Shoot("print-dialog"); }), &printed);
   frame->ToolbarAction(cw::cmd::kPrint)->trigger();
-  const bool rendered = printed && RenderFirstPage(pdf, "print-ledger-pdf-page");
+  cw::testing::Check(chosen && previewed, "the range or preview dialog did not appear");
+  cw::testing::Check(printed && RenderFirstPage(pdf, "print-ledger-pdf-page"), "the ledger was not printed to a PDF page");
 
   frame->close();
   app.ExitInstance(0);
-  return tour.Failed() || !chosen || !previewed || !rendered ? 1 : 0;
+  return cw::testing::TourExitCode();
 }
