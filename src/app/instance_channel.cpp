@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -15,15 +16,19 @@ constexpr char kSocketName[] = "Coinwright_SingleInstance";
 
 QString InstanceLockPath(const QString& data_home) { return QDir(data_home).filePath("Coinwright.lock"); }
 
-QString InstanceServerName() {
+QString InstanceServerName(const QString& data_home) {
+  const QDir home(data_home);
+  const QString path = home.canonicalPath().isEmpty() ? home.absolutePath() : home.canonicalPath();
+  const QString digest = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+  const QString name = QString("%1-%2").arg(kSocketName, digest);
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (!runtime.isEmpty() && QDir(runtime).exists()) return QDir(runtime).filePath(kSocketName);
-  return QString("%1-%2").arg(kSocketName).arg(::getuid());
+  if (!runtime.isEmpty() && QDir(runtime).exists()) return QDir(runtime).filePath(name);
+  return QString("%1-%2").arg(name).arg(::getuid());
 }
 
-bool SendToRunningInstance(int message, int timeout_ms) {
+bool SendToRunningInstance(const QString& data_home, int message, int timeout_ms) {
   QLocalSocket socket;
-  socket.connectToServer(InstanceServerName());
+  socket.connectToServer(InstanceServerName(data_home));
   if (!socket.waitForConnected(timeout_ms)) return false;
   socket.write(QByteArray::number(message) + '\n');
   const bool sent = socket.waitForBytesWritten(timeout_ms);

@@ -17,7 +17,7 @@ constexpr int kStartingCopyWaitMs = 3000;
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& data_home, QObject* parent)
-    : QObject(parent), lock_(InstanceLockPath(data_home)) {
+    : QObject(parent), home_(data_home), lock_(InstanceLockPath(data_home)) {
   // Only a dead owner makes the lock stale, never its age: a copy may run for weeks.
   lock_.setStaleLockTime(0);
 }
@@ -25,19 +25,19 @@ SingleInstance::SingleInstance(const QString& data_home, QObject* parent)
 SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::Acquire() {
-  if (SendToRunningInstance(cmd::kBringToFront, 500)) return false;
+  if (SendToRunningInstance(home_, cmd::kBringToFront, 500)) return false;
   if (!lock_.tryLock(0)) {
     QDeadlineTimer deadline(kStartingCopyWaitMs);
-    while (!deadline.hasExpired() && !SendToRunningInstance(cmd::kBringToFront, 200)) QThread::msleep(100);
+    while (!deadline.hasExpired() && !SendToRunningInstance(home_, cmd::kBringToFront, 200)) QThread::msleep(100);
     return false;
   }
   // The socket file of a copy that died would make listen() fail.
-  QLocalServer::removeServer(InstanceServerName());
+  QLocalServer::removeServer(InstanceServerName(home_));
   server_ = new QLocalServer(this);
   server_->setSocketOptions(QLocalServer::UserAccessOption);
   connect(server_, &QLocalServer::newConnection, this, &SingleInstance::OnConnection);
-  if (!server_->listen(InstanceServerName())) {
-    qWarning("coinwright: cannot listen on %s: %s", qPrintable(InstanceServerName()), qPrintable(server_->errorString()));
+  if (!server_->listen(InstanceServerName(home_))) {
+    qWarning("coinwright: cannot listen on %s: %s", qPrintable(InstanceServerName(home_)), qPrintable(server_->errorString()));
   }
   return true;
 }

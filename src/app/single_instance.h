@@ -1,8 +1,8 @@
 #pragma once
-// Keeps one copy of the program running per user. The first copy holds a lock
-// file in the data home and listens on the local socket
-// "Coinwright_SingleInstance"; a later start finds it, sends "bring to front"
-// (1174) and ends without touching the database.
+// Keeps one copy of the program running per data home. The first copy holds a
+// lock file in the data home and listens on the home's local socket
+// "Coinwright_SingleInstance-..."; a later start on the same home finds it,
+// sends "bring to front" (1174) and ends without touching the database.
 //
 // The lock file and the socket are those of app/instance_channel.h, where the
 // updater finds them too.
@@ -30,6 +30,7 @@ class SingleInstance : public QObject {
  private:
   void OnConnection();
 
+  QString home_;
   QLockFile lock_;
   QLocalServer* server_ = nullptr;
 };

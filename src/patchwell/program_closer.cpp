@@ -28,7 +28,7 @@ bool CloseRunningProgram(const QString& data_home, const Ask& ask, bool unattend
   if (!InstanceRunning(data_home)) return true;
   if (!ask(StrFormat(kAskClose, kProductName))) return false;
   for (;;) {
-    SendToRunningInstance(kCloseMessage, 1000);
+    SendToRunningInstance(data_home, kCloseMessage, 1000);
     if (WaitForEnd(data_home, timing)) return true;
     if (unattended || !ask(StrFormat(kAskCloseByHand, kProductName, kProductName))) return false;
   }

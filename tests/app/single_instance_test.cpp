@@ -1,4 +1,5 @@
-// One copy per user: a second start signals the first and ends.
+// One copy per data home: a second start on the same home signals the first
+// and ends; copies on other homes neither reach nor close each other.
 #include "app/single_instance.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,9 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include "app/instance_channel.h"
 #include "frame/app_commands.h"
 
 namespace cw {
@@ -25,6 +28,24 @@ TEST(SingleInstanceTest, SecondCopyInTheSameHomeSignalsTheFirst) {
   EXPECT_FALSE(second.Acquire());
   ASSERT_TRUE(received.count() > 0 || received.wait(3000));
   EXPECT_EQ(cmd::kBringToFront, received.at(0).at(0).toInt());
+}
+
+TEST(SingleInstanceTest, CopiesOnOtherDataHomesRunSideBySide) {
+  QTemporaryDir home, other_home;
+  SingleInstance first(home.path());
+  ASSERT_TRUE(first.Acquire());
+  QSignalSpy first_received(&first, &SingleInstance::MessageReceived);
+
+  SingleInstance other(other_home.path());
+  EXPECT_TRUE(other.Acquire()) << "a start on another data home runs";
+  QSignalSpy other_received(&other, &SingleInstance::MessageReceived);
+
+  // The updater's "close now" for one home reaches only the copy on it.
+  ASSERT_TRUE(SendToRunningInstance(other_home.path(), cmd::kCloseForUpdate, 1000));
+  ASSERT_TRUE(other_received.count() > 0 || other_received.wait(3000));
+  EXPECT_EQ(cmd::kCloseForUpdate, other_received.at(0).at(0).toInt());
+  QTest::qWait(100);
+  EXPECT_EQ(0, first_received.count());
 }
 
 TEST(SingleInstanceTest, LockLeftByACrashedCopyDoesNotBlock) {

@@ -55,7 +55,7 @@ TEST(UpdaterMessageTest, ClosesTheDialogsAndEndsWithTheBackupOnly) {
   settings::SetNumber("", "ManualBackupTime", year_ago / 86400);
 
   // The message arrives while a dialog is open.
-  QTimer::singleShot(200, [] { SendToRunningInstance(cmd::kCloseForUpdate, 1000); });
+  QTimer::singleShot(200, [&] { SendToRunningInstance(home.path(), cmd::kCloseForUpdate, 1000); });
   frame->MenuAction(cmd::kAbout)->trigger();  // returns once the dialog is closed
   ASSERT_TRUE(QTest::qWaitFor([&] { return !frame->isVisible(); }, 10000));
   EXPECT_TRUE(fs::exists(fs::path(DefaultBackupFolder()) / "CW_1.db")) << "the automatic backup is made";

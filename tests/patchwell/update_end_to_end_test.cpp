@@ -48,7 +48,7 @@ class UpdateEndToEndTest : public ::testing::Test {
   void TearDown() override {
     // Whatever copy of the program is still up ends now.
     for (int tries = 0; tries < 50 && InstanceRunning(home_dir_.path()); ++tries) {
-      SendToRunningInstance(kCloseForUpdate, 500);
+      SendToRunningInstance(home_dir_.path(), kCloseForUpdate, 500);
       QTest::qWait(200);
     }
   }
@@ -128,7 +128,7 @@ TEST_F(UpdateEndToEndTest, UpdatesTheRunningProgramAndStartsItAgain) {
   EXPECT_TRUE(check.readAllStandardError().contains("installed 3.41"));
 
   // The updated installation still uninstalls without a trace.
-  SendToRunningInstance(kCloseForUpdate, 1000);
+  SendToRunningInstance(home_dir_.path(), kCloseForUpdate, 1000);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !InstanceRunning(home_dir_.path()); }, 20000));
   ASSERT_TRUE(installed_.Uninstall());
   for (const auto& left : fs::recursive_directory_iterator(prefix_))
