@@ -16,10 +16,10 @@ struct LogonProfile {
   // frame must still show something).
   std::string name = "Sample User";
   int level = 1;
-  Rights rights;
-  std::string work_music;
-  std::string welcome_word;     // as stored; empty means the default greeting
-  std::string welcome_picture;  // as stored; empty means Default.gif
+  Rights rights{};
+  std::string work_music{};
+  std::string welcome_word{};     // as stored; empty means the default greeting
+  std::string welcome_picture{};  // as stored; empty means Default.gif
   int color_type = 0;
   int font_type = 0;
   std::array<std::uint32_t, 8> own_colours{};  // the user's own colours (theme 0), in theme order

@@ -11,7 +11,7 @@ struct PageParams {
   int first_voucher = 0;  // the voucher range shown
   int last_voucher = 0;
   int row = -1;           // the grid row selected when the page was left
-  std::vector<int> numbers;  // a statistics page's range record (or its cut-off)
+  std::vector<int> numbers{};  // a statistics page's range record (or its cut-off)
   bool operator==(const PageParams&) const = default;
 };
 

@@ -13,11 +13,11 @@ struct HomeFigures {
   std::string greeting;
   // Set (to the notice that some leaf account has no type) when the bills and
   // the statistics cannot be computed; the tables below are then empty.
-  std::string untyped_notice;
-  HomeTable card_bills;  // section "  信用卡账单"
-  HomeTable summary;     // section "  收入支出统计": "收支统计表" ...
-  HomeTable month_income;
-  HomeTable month_expense;
+  std::string untyped_notice{};
+  HomeTable card_bills{};  // section "  信用卡账单"
+  HomeTable summary{};     // section "  收入支出统计": "收支统计表" ...
+  HomeTable month_income{};
+  HomeTable month_expense{};
 };
 
 // The figures for `today` (a serial day) on the open data set; `welcome_word`

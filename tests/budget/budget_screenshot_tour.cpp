@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
   bool chosen = false;
   OnModal<cw::CSelectProjectionEnd>(cw::testing::ChooseProjectionEnd(now.year * 100 + 5012), &chosen);
   Check(cw::testing::ClickNavigation(frame, "显示财产预算结果"), "no projection item");
-  QTest::qWaitFor([&] { return chosen; }, 5000);
+  Check(QTest::qWaitFor([&] { return chosen; }, 5000), "no projection end dialog");
   Shoot("budget-projection");
 
   frame->close();

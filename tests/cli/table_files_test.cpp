@@ -98,7 +98,9 @@ TEST(TableFiles, EveryTableVerbWritesItsWindowsWorkbookAndCsv) {
     ASSERT_EQ(written.code, 0) << written.err;
     const std::string sheet = ReadXlsx(workbook);
     for (const std::string& line : c.lines) EXPECT_NE(sheet.find("\n" + line), std::string::npos) << line << "\n" << sheet;
-    if (!c.amount.empty()) EXPECT_TRUE(AnyLineMatches(sheet, c.amount)) << c.amount << "\n" << sheet;
+    if (!c.amount.empty()) {
+      EXPECT_TRUE(AnyLineMatches(sheet, c.amount)) << c.amount << "\n" << sheet;
+    }
 
     const CliResult csv = home.Run(With({"--demo", "--csv"}, c.verb));
     ASSERT_EQ(csv.code, 0) << csv.err;

@@ -34,7 +34,9 @@ TEST_F(WindowBackgroundTest, WindowsWithoutAStoredBackgroundTakeTheirDefaults) {
     EXPECT_EQ(background.display, c.display) << c.window;
     EXPECT_EQ(background.transparent, c.transparent) << c.window;
     // The shipped pictures are there.
-    if (*c.image) EXPECT_TRUE(std::filesystem::exists(background.image)) << background.image;
+    if (*c.image) {
+      EXPECT_TRUE(std::filesystem::exists(background.image)) << background.image;
+    }
   }
 }
 
