@@ -1,11 +1,16 @@
 #include "app/instance_channel.h"
 
+#include <signal.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <string>
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QSysInfo>
 
 namespace cw {
 namespace {
@@ -36,14 +41,20 @@ bool SendToRunningInstance(const QString& data_home, int message, int timeout_ms
   return sent;
 }
 
+// Reads the lock without taking it: a probe that took the lock for a moment
+// would make a copy starting at that moment believe another copy holds it,
+// and end.
 bool InstanceRunning(const QString& data_home) {
-  QLockFile lock(InstanceLockPath(data_home));
-  lock.setStaleLockTime(0);  // only a dead owner makes the lock stale
-  if (lock.tryLock(0)) {
-    lock.unlock();
-    return false;
-  }
-  return lock.error() == QLockFile::LockFailedError;
+  const QLockFile lock(InstanceLockPath(data_home));
+  qint64 pid = 0;
+  QString host, application;
+  if (!lock.getLockInfo(&pid, &host, &application) || pid <= 0) return false;
+  if (host != QSysInfo::machineHostName()) return true;  // another machine's copy: assume alive
+  if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) return false;
+  // A process that has ended but is not reaped yet has no program file any more.
+  char target[1];
+  const std::string exe = "/proc/" + std::to_string(pid) + "/exe";
+  return ::readlink(exe.c_str(), target, sizeof target) >= 0 || errno != ENOENT;
 }
 
 }  // namespace cw

@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <thread>
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,6 +50,44 @@ TEST(SingleInstanceTest, CopiesOnOtherDataHomesRunSideBySide) {
   EXPECT_EQ(cmd::kCloseForUpdate, other_received.at(0).at(0).toInt());
   QTest::qWait(100);
   EXPECT_EQ(0, first_received.count());
+}
+
+// The updater and the tests ask whether a copy runs while one may be starting:
+// asking must never take the lock, or the starting copy would find it taken
+// and end.
+TEST(SingleInstanceTest, AskingWhetherACopyRunsNeverTakesTheLock) {
+  QTemporaryDir home;
+  const QString lock_path = QDir(home.path()).filePath("Coinwright.lock");
+  EXPECT_FALSE(InstanceRunning(home.path()));
+  EXPECT_FALSE(QFile::exists(lock_path)) << "asking left a lock behind";
+
+  QFile dead(lock_path);  // a lock naming a process that is gone
+  ASSERT_TRUE(dead.open(QIODevice::WriteOnly));
+  dead.write("999999\ncoinwright\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  dead.close();
+  EXPECT_FALSE(InstanceRunning(home.path()));
+  QFile::remove(lock_path);
+
+  {
+    SingleInstance copy(home.path());
+    ASSERT_TRUE(copy.Acquire());
+    EXPECT_TRUE(InstanceRunning(home.path()));
+  }
+
+  // Copies start one after another while a prober asks over and over: each
+  // finds the lock free.
+  std::atomic<bool> stop = false;
+  std::thread prober([&] {
+    while (!stop) InstanceRunning(home.path());
+  });
+  int refused = 0;
+  for (int start = 0; start < 100 && refused == 0; ++start) {
+    SingleInstance copy(home.path());
+    if (!copy.Acquire()) ++refused;
+  }
+  stop = true;
+  prober.join();
+  EXPECT_EQ(0, refused);
 }
 
 TEST(SingleInstanceTest, LockLeftByACrashedCopyDoesNotBlock) {
