@@ -8,6 +8,22 @@
 
 namespace cw {
 
+namespace {
+
+// The connection lock is always taken before the cache's own, so that a thread
+// inside a transaction asking the cache (the plan run) and a thread reloading
+// the cache from the data set cannot wait on each other.
+class CacheLock {
+ public:
+  explicit CacheLock(std::mutex& cache) : db_(Database::Lock()), cache_(cache) {}
+
+ private:
+  std::lock_guard<std::recursive_mutex> db_;
+  std::lock_guard<std::mutex> cache_;
+};
+
+}  // namespace
+
 CItemCache& CItemCache::Instance() {
   static CItemCache cache;
   return cache;
@@ -43,7 +59,6 @@ void CItemCache::MarkDirty() {
 
 void CItemCache::EnsureLoaded() {
   if (!dirty_ && loaded_generation_ == Database::OpenGeneration()) return;
-  std::lock_guard db(Database::Lock());
   entries_.clear();
   CDBPack rows;
   rows.Open(Database::LoadStatement(287));
@@ -69,27 +84,27 @@ int CItemCache::Find(const std::string& code) const {
 }
 
 std::vector<CItemCache::Entry> CItemCache::Entries() {
-  std::lock_guard guard(mutex_);
+  CacheLock guard(mutex_);
   EnsureLoaded();
   return entries_;
 }
 
 int CItemCache::TypeOf(const std::string& code) {
-  std::lock_guard guard(mutex_);
+  CacheLock guard(mutex_);
   EnsureLoaded();
   int i = Find(code);
   return i < 0 ? 0 : entries_[i].type;
 }
 
 std::string CItemCache::NameOf(const std::string& code) {
-  std::lock_guard guard(mutex_);
+  CacheLock guard(mutex_);
   EnsureLoaded();
   int i = Find(code);
   return i < 0 ? std::string() : entries_[i].name;
 }
 
 std::string CItemCache::FullPath(const std::string& code) {
-  std::lock_guard guard(mutex_);
+  CacheLock guard(mutex_);
   EnsureLoaded();
   std::string path;
   for (std::size_t length = 3; length <= code.size(); length += 2) {
@@ -100,26 +115,26 @@ std::string CItemCache::FullPath(const std::string& code) {
 }
 
 bool CItemCache::IsLeaf(const std::string& code) {
-  std::lock_guard guard(mutex_);
+  CacheLock guard(mutex_);
   EnsureLoaded();
   int i = Find(code);
   return i >= 0 && entries_[i].leaf;
 }
 
 bool CItemCache::Exists(const std::string& code) {
-  std::lock_guard guard(mutex_);
+  CacheLock guard(mutex_);
   EnsureLoaded();
   return Find(code) >= 0;
 }
 
 bool CItemCache::AllLeavesTyped() {
-  std::lock_guard guard(mutex_);
+  CacheLock guard(mutex_);
   EnsureLoaded();
   return std::none_of(entries_.begin(), entries_.end(), [](const Entry& e) { return e.leaf && e.type == 0; });
 }
 
 int CItemCache::CountOfType(int type, bool leaves_only) {
-  std::lock_guard guard(mutex_);
+  CacheLock guard(mutex_);
   EnsureLoaded();
   return static_cast<int>(std::count_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
     return e.type == type && (e.leaf || !leaves_only);
@@ -127,7 +142,7 @@ int CItemCache::CountOfType(int type, bool leaves_only) {
 }
 
 std::string CItemCache::NthOfType(int type, int n, bool leaves_only) {
-  std::lock_guard guard(mutex_);
+  CacheLock guard(mutex_);
   EnsureLoaded();
   if (n < 0) return {};
   for (const Entry& e : entries_) {
@@ -137,7 +152,7 @@ std::string CItemCache::NthOfType(int type, int n, bool leaves_only) {
 }
 
 std::pair<int, int> CItemCache::PositionInType(const std::string& code, bool leaves_only) {
-  std::lock_guard guard(mutex_);
+  CacheLock guard(mutex_);
   EnsureLoaded();
   int i = Find(code);
   int type = i < 0 ? -1 : entries_[i].type;
@@ -151,7 +166,7 @@ std::pair<int, int> CItemCache::PositionInType(const std::string& code, bool lea
 }
 
 std::string CItemCache::NextChildCode(const std::string& parent) {
-  std::lock_guard guard(mutex_);
+  CacheLock guard(mutex_);
   EnsureLoaded();
   int i = Find(parent);
   if (i < 0) return {};

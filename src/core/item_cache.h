@@ -45,7 +45,7 @@ class CItemCache {
 
  private:
   CItemCache() = default;
-  // Reloads when dirty; caller holds mutex_.
+  // Reloads when dirty; caller holds the connection lock, then mutex_.
   void EnsureLoaded();
   // Index of `code`, or -1; caller holds mutex_ and the cache is loaded.
   int Find(const std::string& code) const;

@@ -1,6 +1,10 @@
 // The chart cache: derived types of parents, paths, groups by type and the next free child code.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <mutex>
+#include <thread>
+
 #include "core/item_cache.h"
 #include "store/database.h"
 #include "support/ledger_fixture.h"
@@ -86,6 +90,26 @@ TEST_F(ItemCacheTest, ReloadsOnlyAfterADirtyMark) {
   Database::CloseDatabase();
   ASSERT_EQ(1, Database::OpenDatabase(Database::kUserData));
   EXPECT_EQ("60106", chart.NextChildCode("601"));
+}
+
+// A worker inside a transaction asks the cache while the interface thread
+// reloads it: neither may wait on the other (the plan run after the login
+// once hung the program this way).
+TEST_F(ItemCacheTest, AWorkerHoldingTheConnectionAndAReloadDoNotWaitOnEachOther) {
+  std::atomic<bool> done = false;
+  std::thread worker([&] {
+    for (int i = 0; i < 2000; ++i) {
+      std::lock_guard connection(Database::Lock());
+      chart.TypeOf("101");
+    }
+    done = true;
+  });
+  while (!done) {
+    chart.MarkDirty();
+    chart.AllLeavesTyped();
+  }
+  worker.join();
+  EXPECT_EQ(3, chart.TypeOf("101"));
 }
 
 }  // namespace
