@@ -7,9 +7,8 @@
 #include <QLibraryInfo>
 #include <QTimer>
 #include <cstdio>
-#include <cstdlib>
 
-#include "app/data_home_choice.h"
+#include "base/data_home_choice.h"
 #include "app/main_frame.h"
 #include "app/single_instance.h"
 #include "app/user_logon.h"
@@ -33,10 +32,7 @@ CCoinwrightApp::~CCoinwrightApp() {
 bool CCoinwrightApp::InitInstance(const QStringList& arguments) {
   std::vector<std::string> args;
   for (const QString& argument : arguments) args.push_back(argument.toStdString());
-  const DataHomeChoice home = ChooseDataHome(args, [](const char* name) {
-    const char* value = std::getenv(name);
-    return std::string(value ? value : "");
-  });
+  const DataHomeChoice home = ChooseDataHome(args, ProcessEnvironmentValue);
   std::string made;
   if (!home.error.empty() || !MakePrivateFolder(home.folder, &made)) {
     std::fprintf(stderr, "coinwright: %s\n",

@@ -5,7 +5,7 @@
 #include <QLocalSocket>
 #include <QThread>
 
-#include "app/instance_channel.h"
+#include "instance/instance_channel.h"
 #include "frame/app_commands.h"
 
 namespace cw {

@@ -4,7 +4,7 @@
 // "Coinwright_SingleInstance-..."; a later start on the same home finds it,
 // sends "bring to front" (1174) and ends without touching the database.
 //
-// The lock file and the socket are those of app/instance_channel.h, where the
+// The lock file and the socket are those of instance/instance_channel.h, where the
 // updater finds them too.
 #include <QLockFile>
 #include <QObject>

@@ -3,9 +3,8 @@
 // and hands its own file to Relaymate.
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
 
-#include "app/data_home_choice.h"
+#include "base/data_home_choice.h"
 #include "base/prompter.h"
 #include "core/settings.h"
 #include "home/resource_path.h"
@@ -47,10 +46,7 @@ int main(int argc, char** argv) {
 
   std::vector<std::string> home_arguments{"patchwell"};
   if (!options.home.empty()) home_arguments.insert(home_arguments.end(), {"--home", options.home});
-  const cw::DataHomeChoice home = cw::ChooseDataHome(home_arguments, [](const char* name) {
-    const char* value = std::getenv(name);
-    return std::string(value ? value : "");
-  });
+  const cw::DataHomeChoice home = cw::ChooseDataHome(home_arguments, cw::ProcessEnvironmentValue);
   if (!home.error.empty()) {
     std::fprintf(stderr, "patchwell: %s\n", home.error.c_str());
     return 2;

@@ -3,7 +3,7 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
-#include "app/instance_channel.h"
+#include "instance/instance_channel.h"
 #include "base/gbk_text.h"
 #include "base/product.h"
 #include "patchwell/patchwell_texts.h"

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "app/data_home_choice.h"
+#include "base/data_home_choice.h"
 #include "app/desktop_links.h"
 #include "app/frame_title.h"
 #include "app/ledger_link.h"

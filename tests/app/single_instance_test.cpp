@@ -16,7 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/instance_channel.h"
+#include "instance/instance_channel.h"
 #include "frame/app_commands.h"
 
 namespace cw {

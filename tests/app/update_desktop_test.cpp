@@ -15,7 +15,7 @@
 #include <filesystem>
 
 #include "app/coinwright_app.h"
-#include "app/instance_channel.h"
+#include "instance/instance_channel.h"
 #include "app/main_frame.h"
 #include "app/update_check.h"
 #include "app/update_launch.h"

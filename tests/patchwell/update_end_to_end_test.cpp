@@ -13,7 +13,7 @@
 #include <QTest>
 #include <filesystem>
 
-#include "app/instance_channel.h"
+#include "instance/instance_channel.h"
 #include "patchwell/install_places.h"
 #include "patchwell/install_tree.h"
 #include "patchwell/update_site.h"

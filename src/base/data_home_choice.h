@@ -18,4 +18,8 @@ struct DataHomeChoice {
 DataHomeChoice ChooseDataHome(const std::vector<std::string>& arguments,
                               const std::function<std::string(const char*)>& environment);
 
+// The value of this process's environment variable `name`, or "" when unset:
+// the environment the programs pass to ChooseDataHome.
+std::string ProcessEnvironmentValue(const char* name);
+
 }  // namespace cw

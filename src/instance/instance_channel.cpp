@@ -1,4 +1,4 @@
-#include "app/instance_channel.h"
+#include "instance/instance_channel.h"
 
 #include <signal.h>
 #include <unistd.h>

@@ -1,4 +1,6 @@
-#include "app/data_home_choice.h"
+#include "base/data_home_choice.h"
+
+#include <cstdlib>
 
 namespace cw {
 
@@ -23,6 +25,11 @@ DataHomeChoice ChooseDataHome(const std::vector<std::string>& arguments,
   if (std::string xdg = environment("XDG_DATA_HOME"); !xdg.empty()) return {xdg + "/Coinwright", ""};
   if (std::string home = environment("HOME"); !home.empty()) return {home + "/.local/share/Coinwright", ""};
   return {"", "no data home: give --home DIR or set COINWRIGHT_HOME"};
+}
+
+std::string ProcessEnvironmentValue(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
 }
 
 }  // namespace cw
